@@ -1,0 +1,16 @@
+// The system's own texts (Windows-1251), in one place so that the viewer,
+// remont-tool and the tests use the same words.
+#pragma once
+
+#include <string>
+
+namespace remont::msg {
+
+// Content archive.
+std::string FileNotFound(const std::string& name);  // "Не найден файл \r\n" + name
+std::string BadSignature();                          // "Неверная сигнатура архива"
+
+// Window captions.
+std::string MainCaption();  // "Ремонт"
+
+}  // namespace remont::msg
