@@ -1,0 +1,89 @@
+// TSkForm: the base of every window. It carries what the description engine
+// needs of a window: the page notebook for the engines' pages, the hot-key
+// table whose keys raise command strings, the help button, a command receiver
+// and a size hook set by the engine shown last, Esc-close, moving by a press,
+// the opening effect, the two but_max lists and the skin registry entries.
+#pragma once
+
+#include <QDialog>
+#include <QFont>
+#include <QStackedWidget>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "description/HelpAction.h"
+
+namespace remont {
+
+class TSkHotKey;
+
+class TSkForm : public QDialog {
+  Q_OBJECT
+
+ public:
+  using CommandReceiver = std::function<void(const RHelpAction&)>;
+  using SizeHook = std::function<void(int width, int height)>;
+
+  explicit TSkForm(QWidget* owner = nullptr);
+  ~TSkForm() override;
+
+  // Window object name, as used for "pos_" + name (frmMain, frmSearch, ...).
+  std::string WindowName() const;
+
+  // Fields set by the description's form keys and the engine.
+  std::string effect_name;
+  bool esc_close = false;
+  bool moving = false;
+  std::string description_file;  // given to the engine's constructor
+  std::string start_command;     // form key action
+  bool help_switch = false;
+  bool dialog_switch = false;
+  bool sizeable = true;
+  QFont message_font;
+  std::string but_max_maximised;  // names each followed by ";"
+  std::string but_max_normal;
+  int page_colour = 0;  // 0 = none
+  std::string help_command;
+
+  CommandReceiver command_receiver;
+  SizeHook size_hook;
+  std::function<void(bool maximised)> maximise_handler;  // called before the state changes
+
+  // The page notebook, created by the first engine built into the window.
+  QStackedWidget* Notebook() const { return notebook_; }
+  QStackedWidget* CreateNotebook();
+  int CurrentPage() const;  // -1 without a notebook
+
+  TSkHotKey& HotKeys() { return *hot_keys_; }
+  // Adds a hot key (shortcut text "*" command) bound to the current page.
+  void AddHotKey(const std::string& definition);
+
+  void SetSizeable(bool on);
+  void SetDialog(bool on);
+  void SetHelpButton(bool on);
+  // Frame painting switch: off while an engine rebuilds or relays out.
+  void SetFramePainting(bool on);
+  bool IsMaximised() const;
+
+  // The window's key handler (key preview): hot keys, Esc, Ctrl+Alt+Q.
+  void FormKeyDown(int key, Qt::KeyboardModifiers shift);
+  // Starts moving the window (when moving is on and not maximised).
+  void FormMouseDown(Qt::MouseButton button);
+  void ShowEffect();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  bool event(QEvent* event) override;
+
+ private:
+  QStackedWidget* notebook_ = nullptr;
+  std::unique_ptr<TSkHotKey> hot_keys_;
+};
+
+}  // namespace remont
