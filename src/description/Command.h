@@ -10,6 +10,8 @@
 
 #include <cstdint>
 #include <string>
+
+#include "description/HelpAction.h"
 #include <vector>
 
 namespace remont {
@@ -35,16 +37,6 @@ class TSkCommand {
  private:
   int32_t count_ = 0;
   std::vector<RCommand> commands_;
-};
-
-// The request handed to a dispatcher or an owner's handler. The anchor is the
-// height and the screen position of the client origin of the element that
-// raised the command; three zeros mean no anchor.
-struct RHelpAction {
-  std::string Action;
-  int32_t AnchorHeight = 0;
-  int32_t AnchorX = 0;
-  int32_t AnchorY = 0;
 };
 
 // Parameter i (from 0) of a command; empty when there is none. A parameter
