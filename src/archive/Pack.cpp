@@ -22,6 +22,7 @@ constexpr size_t kEntryFixedSize = 1 + 4 + 4 + 1;  // length, size, offset, flag
 // A directory entry as kept for lookups: the name stays in the directory bytes.
 struct Entry {
   uint32_t name_pos;
+  uint32_t hash;
   uint8_t name_length;
   uint8_t flag;
   bool readable;  // offset and size lie inside the file as it was opened
@@ -83,7 +84,7 @@ uint64_t NormaliseWord(uint64_t x) {
   return (x & ~mask) | ((kOnes * '/') & mask);
 }
 
-uint32_t HashName(const char* p, size_t n) {
+inline uint32_t HashName(const char* p, size_t n) {
   constexpr uint64_t kMul = 0x9E3779B97F4A7C15ULL;
   uint64_t h = 0x243F6A8885A308D3ULL ^ (n * kMul);
   size_t i = 0;
@@ -116,9 +117,14 @@ void BuildIndex(TDatPack& s) {
   s.table.assign(capacity, Slot{0, -1});
   s.table_mask = static_cast<uint32_t>(capacity - 1);
   const char* names = s.directory_bytes.data();
-  for (size_t i = 0; i < s.entries.size(); ++i) {
+  const size_t count = s.entries.size();
+  // The table is larger than the caches: fetch slots a little ahead, since
+  // the hashes are known already.
+  constexpr size_t kAhead = 16;
+  for (size_t i = 0; i < count; ++i) {
+    if (i + kAhead < count) __builtin_prefetch(&s.table[s.entries[i + kAhead].hash & s.table_mask], 1);
     const Entry& e = s.entries[i];
-    const uint32_t h = HashName(names + e.name_pos, e.name_length);
+    const uint32_t h = e.hash;
     for (uint32_t j = h & s.table_mask;; j = (j + 1) & s.table_mask) {
       Slot& slot = s.table[j];
       if (slot.index < 0) {
@@ -126,7 +132,7 @@ void BuildIndex(TDatPack& s) {
         break;
       }
       const Entry& other = s.entries[static_cast<size_t>(slot.index)];
-      if (slot.hash == h && other.name_length == e.name_length &&
+      if (slot.hash == h &&
           SameName(names + other.name_pos, other.name_length, names + e.name_pos, e.name_length)) {
         slot.index = static_cast<int32_t>(i);  // the later entry of a name wins
         break;
@@ -160,7 +166,10 @@ bool ReadDirectory(TDatPack& s) {
   const size_t length = static_cast<size_t>(s.file_size - s.directory_offset);
   if (!CopyStreamBytes(s.fd, s.directory_offset, s.directory_bytes, length)) return false;
   const char* d = s.directory_bytes.data();
-  s.entries.reserve(length / 40 + 1);
+  // Count first: growing the list while parsing would copy it over and over.
+  size_t count = 0;
+  for (size_t p = 0; p < length; p += kEntryFixedSize + static_cast<unsigned char>(d[p])) ++count;
+  s.entries.reserve(count);
   size_t pos = 0;
   do {
     const size_t n = static_cast<unsigned char>(d[pos]);
@@ -171,6 +180,7 @@ bool ReadDirectory(TDatPack& s) {
     e.size = ReadLe32(d + pos + 1 + n);
     e.offset = ReadLe32(d + pos + 5 + n);
     e.flag = static_cast<uint8_t>(d[pos + 9 + n]);
+    e.hash = HashName(d + pos + 1, n);
     e.readable = e.size >= 0 && e.offset >= 0 &&
                  static_cast<int64_t>(e.offset) + e.size <= s.file_size;
     s.entries.push_back(e);
@@ -181,13 +191,29 @@ bool ReadDirectory(TDatPack& s) {
   return true;
 }
 
+// Undoes the one-byte scramble, a word at a time.
+void Unscramble(std::string& bytes);
+
 bool ReadEntry(const TDatPack& s, const Entry& e, std::string& target) {
   target.clear();
   if (!s.open || !e.readable) return false;
   if (!CopyStreamBytes(s.fd, e.offset, target, static_cast<size_t>(e.size))) return false;
-  if (e.flag == 1)
-    for (char& c : target) c = static_cast<char>(c ^ kScrambleKey);
+  if (e.flag == 1) Unscramble(target);
   return true;
+}
+
+void Unscramble(std::string& bytes) {
+  constexpr uint64_t kWord = 0x0101010101010101ULL * kScrambleKey;
+  char* p = bytes.data();
+  const size_t n = bytes.size();
+  size_t i = 0;
+  for (; i + 8 <= n; i += 8) {
+    uint64_t w;
+    std::memcpy(&w, p + i, 8);
+    w ^= kWord;
+    std::memcpy(p + i, &w, 8);
+  }
+  for (; i < n; ++i) p[i] = static_cast<char>(p[i] ^ kScrambleKey);
 }
 
 const Entry* FindEntry(const std::string& name) {
