@@ -3,7 +3,7 @@
 // (255: never). Byte 1: bit 0 Translate off, bit 1 the rest is one raw Content
 // line (CR and LF kept inside it) instead of the lines of a page, bit 2 the
 // error handler aborts at the first error. The rest: the page.
-// Checked: every error position lies in 1..length+1, the scan ends (each step
+// Checked: a page's lines are those of SplitLines, every error position lies in 1..length+1, the scan ends (each step
 // moves on, so events stay within a bound of the length), no event follows
 // StopParse, and a second Parse of the same text repeats the same events.
 #include <cstdint>
@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "common/Helpers.h"
 #include "shell/LegHtmlParser.h"
 
 using remont::TLegHtmlParser;
@@ -74,6 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   p.SetTranslate((flags & 1) == 0);
   if (flags & 2) p.SetContent({bytes});
   else p.LoadContent(bytes);
+  if (!(flags & 2) && p.Content() != remont::SplitLines(bytes)) std::abort();  // the page's lines
 
   Log first;
   first.stop_at = stop_at;

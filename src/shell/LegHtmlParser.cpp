@@ -8,7 +8,6 @@
 #include <cstring>
 
 #include "common/Cp1251.h"
-#include "common/Helpers.h"
 
 namespace remont {
 
@@ -158,7 +157,34 @@ void TLegHtmlParser::ClearContent() {
   DropText();
 }
 
-void TLegHtmlParser::LoadContent(std::string_view bytes) { SetContent(SplitLines(std::string(bytes))); }
+void TLegHtmlParser::LoadContent(std::string_view bytes) {
+  // The same lines as SplitLines, found with memchr: pages are long and have
+  // long lines, and the search loads every page.
+  std::vector<std::string> lines;
+  const char* data = bytes.data();
+  const size_t n = bytes.size();
+  size_t pos = 0;
+  size_t lf = 0;  // the next LF at or after pos (n: none); kept between lines
+  bool lf_known = false;
+  while (pos < n) {
+    if (!lf_known || lf < pos) {
+      const void* hit = std::memchr(data + pos, '\n', n - pos);
+      lf = hit ? static_cast<size_t>(static_cast<const char*>(hit) - data) : n;
+      lf_known = true;
+    }
+    const void* cr = std::memchr(data + pos, '\r', lf - pos);
+    if (cr) {
+      const size_t at = static_cast<size_t>(static_cast<const char*>(cr) - data);
+      lines.emplace_back(data + pos, at - pos);
+      pos = at + 1;
+      if (pos < n && data[pos] == '\n') ++pos;
+    } else {
+      lines.emplace_back(data + pos, lf - pos);
+      pos = lf + 1;
+    }
+  }
+  SetContent(std::move(lines));
+}
 
 // ---- Scan -----------------------------------------------------------------
 

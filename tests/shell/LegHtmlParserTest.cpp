@@ -459,6 +459,10 @@ TEST(LegHtmlParser, LoadContentSplitsAtEveryKindOfBreak) {
   EXPECT_EQ(p.Text(), "a\r\nb\r\nc\r\nd\r\n\r\ne");
   p.LoadContent("x");
   EXPECT_EQ(p.Content(), (std::vector<std::string>{"x"}));
+  p.LoadContent("\r\r\n\n\nq\r");
+  EXPECT_EQ(p.Content(), (std::vector<std::string>{"", "", "", "", "q"}));
+  p.LoadContent("");
+  EXPECT_TRUE(p.Content().empty());
 }
 
 TEST(LegHtmlParser, ManyAttributesAndReusedList) {
