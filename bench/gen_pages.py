@@ -77,7 +77,7 @@ def paragraph(rng):
 
 
 def table(rng):
-    rows = ['<table width="100%" border=1 cellspacing=0 cellpadding="3" class=\'spec\'>',
+    rows = ['<table width="100%" border=1 cellspacing=0 cellpadding="3" class=\'figures\'>',
             "<tr bgcolor=#E0E0E0><th>%s</th><th>%s</th><th>%s</th></tr>"
             % (words(rng, 2), words(rng, 1), "Torque, Н&middot;м")]
     for _ in range(rng.randint(4, 14)):
