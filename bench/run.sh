@@ -31,3 +31,11 @@ for b in "${BENCHES[@]}"; do
   echo "== $b"
   "$BUILD/bin/$b" "$DATA/manual.dat"
 done
+
+# Families with their own references and data.
+for extra in scanner_run.sh pages_run.sh; do
+  if [ -x "$HERE/$extra" ]; then
+    echo "== ${extra%.sh}"
+    "$HERE/$extra" "$BUILD"
+  fi
+done
