@@ -21,6 +21,7 @@ TSkHtml::TSkHtml(QWidget* parent) : THtmlEx(parent) {
     // a key press on a link has it under the cursor.
     QString href = clicked_href_;
     clicked_href_.clear();
+    if (QUrl(href) != url) href.clear();  // a release over a link that was no click of it
     if (href.isEmpty()) href = Viewer()->textCursor().charFormat().anchorHref();
     if (href.isEmpty()) href = QUrl::fromPercentEncoding(url.toEncoded());
     // A page that cannot be found ends here, in the application's error box.
