@@ -11,6 +11,10 @@ BUILD="$(cd "$BUILD" && pwd)"
 DATA="$BUILD/bench-data"
 
 BENCHES=(archive_bench)
+# The page benchmark needs the Qt build.
+if cmake --build "$BUILD" --target help 2>/dev/null | grep -q pages_bench; then
+  BENCHES+=(pages_bench)
+fi
 
 cmake --build "$BUILD" -j2 --target remont-tool "${BENCHES[@]}"
 

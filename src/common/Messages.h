@@ -10,6 +10,9 @@ namespace remont::msg {
 std::string FileNotFound(const std::string& name);  // "Не найден файл \r\n" + name
 std::string BadSignature();                          // "Неверная сигнатура архива"
 
+// Page view.
+std::string PageNotFound(const std::string& name);  // "Не найден файл: " + name
+
 // Window captions.
 std::string MainCaption();  // "Ремонт"
 

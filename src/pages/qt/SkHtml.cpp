@@ -1,0 +1,196 @@
+#include "pages/qt/SkHtml.h"
+
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QTextCursor>
+
+#include "archive/Pack.h"
+#include "common/Helpers.h"
+#include "common/Platform.h"
+#include "common/qt/QtText.h"
+#include "elements/qt/SkTree.h"
+#include "pages/PageRules.h"
+
+namespace remont {
+
+TSkHtml::TSkHtml(QWidget* parent) : THtmlEx(parent) {
+  Viewer()->viewport()->installEventFilter(this);
+  connect(Viewer(), &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
+    // The link as written: a URL would lower-case schemes and hosts and refuse
+    // targets that are no URL at all. A mouse click left it in clicked_href_,
+    // a key press on a link has it under the cursor.
+    QString href = clicked_href_;
+    clicked_href_.clear();
+    if (QUrl(href) != url) href.clear();  // a release over a link that was no click of it
+    if (href.isEmpty()) href = Viewer()->textCursor().charFormat().anchorHref();
+    if (href.isEmpty()) href = QUrl::fromPercentEncoding(url.toEncoded());
+    // A page that cannot be found ends here, in the application's error box.
+    try {
+      HotSpotClick(FromQ(href));
+    } catch (const PageLoadError& e) {
+      CurrentPlatform().ShowErrorBox(e.what());
+    }
+  });
+}
+
+TSkHtml::~TSkHtml() { Viewer()->viewport()->removeEventFilter(this); }
+
+void TSkHtml::SetMoveCursor(bool on) {
+  move_cursor_ = on;
+  Viewer()->setTextInteractionFlags(on ? Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard
+                                       : Qt::TextBrowserInteraction);
+}
+
+void TSkHtml::RaiseCommand(const std::string& command) {
+  if (!OnCommand) return;
+  RHelpAction a;
+  a.Action = command;
+  OnCommand(a);
+}
+
+void TSkHtml::HotSpotClick(const std::string& target) {
+  const std::string folder = ExtractFilePath(CurrentFile());
+  switch (ClassifyLink(target)) {
+    case LinkKind::External:
+      CurrentPlatform().ShellOpen(target, "", "open");
+      return;
+    case LinkKind::Command: {
+      const std::string command = target.substr(1);
+      RaiseCommand(action_.empty() ? command : action_ + "*" + command);
+      return;  // not handled, but no rule of the view's own follows a "$" name
+    }
+    case LinkKind::Movie:
+      RaiseCommand("swf*" + JoinPath(target, folder));
+      return;
+    case LinkKind::Picture:
+      if (!zoom_pictures_) {
+        RaiseCommand(action_.empty() ? target : action_ + "*" + target);
+      } else if (OnEnlargePicture) {
+        OnEnlargePicture(CurrentFile(), target);
+      } else {
+        std::string file, anchor;
+        SplitAnchor(target, file, anchor);
+        ShowPicture(CurrentFile(), file);
+      }
+      return;
+    case LinkKind::Page:
+      SyncTree(LinkFile(target));
+      Follow(target);
+      return;
+    case LinkKind::InPage:
+      Follow(target);
+      return;
+    case LinkKind::Other:
+      CurrentPlatform().ShellOpen(target, "", "open");
+      return;
+  }
+}
+
+void TSkHtml::Follow(const std::string& target) {
+  std::string file, anchor;
+  SplitAnchor(target, file, anchor);
+  if (file.empty()) {
+    Viewer()->scrollToAnchor(ToQ(anchor));
+    UpdateBars();
+    return;
+  }
+  const std::string full = JoinPath(file, ResourceBase());
+  LoadPage(anchor.empty() ? full : full + "#" + anchor);
+}
+
+void TSkHtml::SyncTree(const std::string& page) {
+  if (!tree_) return;
+  std::string a = JoinPath(page, GetProgramDir());
+  if (!PackFileExists(a)) a = JoinPath(page, ExtractFilePath(CurrentFile()));
+  const std::string n = StripProgramDir(a);
+  if (!SamePageName(n, tree_->CurrentPage())) tree_->SelectNodeSilently(tree_->FindNodeByPage(n));
+}
+
+bool TSkHtml::FindText(const std::string& text) {
+  if (text.empty()) return false;
+  QTextBrowser* v = Viewer();
+  const QTextCursor saved = v->textCursor();
+  const QString t = ToQ(text);
+  bool found = v->find(t);
+  if (!found) {
+    QTextCursor top(v->document());
+    top.movePosition(QTextCursor::Start);
+    v->setTextCursor(top);
+    found = v->find(t);
+    if (!found) v->setTextCursor(saved);
+  }
+  UpdateBars();
+  return found;
+}
+
+std::string TSkHtml::ShowPicture(const std::string& base, const std::string& picture) {
+  const std::string path = JoinPath(picture, ExtractFilePath(base));
+  LoadBuffer("<img src=\"" + path + "\">");
+  return path;
+}
+
+void TSkHtml::HtmlLoad(const std::string& page) {
+  SyncTree(page);
+  LoadPage(page);
+}
+
+void TSkHtml::HtmlBack() {
+  SetHistoryIndex(HistoryIndex() + 1);
+  SyncTree(CurrentFile());
+}
+
+void TSkHtml::HtmlForward() {
+  SetHistoryIndex(HistoryIndex() - 1);
+  SyncTree(CurrentFile());
+}
+
+void TSkHtml::HtmlCopy() { Viewer()->copy(); }
+
+void TSkHtml::HtmlSelAll() {
+  Viewer()->setFocus();
+  Viewer()->selectAll();
+}
+
+void TSkHtml::HistoryChanged() {
+  if (title_label_ && HistoryIndex() < HistoryCount()) title_label_->setText(ToQ(HistoryItem(HistoryIndex()).title));
+  UpdateBars();
+}
+
+bool TSkHtml::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != Viewer()->viewport()) return THtmlEx::eventFilter(watched, event);
+  switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+      auto* m = static_cast<QMouseEvent*>(event);
+      if (OnMoveWindow) {
+        OnMoveWindow(m->button());
+      } else if (move_cursor_) {
+        drag_x_ = static_cast<int>(m->position().x());
+        drag_y_ = static_cast<int>(m->position().y());
+        dragging_ = true;
+      }
+      break;
+    }
+    case QEvent::MouseMove:
+      if (move_cursor_ && dragging_) {
+        auto* m = static_cast<QMouseEvent*>(event);
+        const int x = static_cast<int>(m->position().x());
+        const int y = static_cast<int>(m->position().y());
+        // Integer division truncates toward zero: small offsets do not move.
+        QScrollBar* h = Viewer()->horizontalScrollBar();
+        QScrollBar* v = Viewer()->verticalScrollBar();
+        h->setValue(h->value() + (drag_x_ - x) / 10);
+        v->setValue(v->value() + (drag_y_ - y) / 10);
+        UpdateBars();
+      }
+      break;
+    case QEvent::MouseButtonRelease:
+      dragging_ = false;
+      clicked_href_ = Viewer()->anchorAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+      break;
+    default:
+      break;
+  }
+  return false;
+}
+
+}  // namespace remont
