@@ -16,4 +16,10 @@ std::string PageNotFound(const std::string& name);  // "Не найден фай
 // Window captions.
 std::string MainCaption();  // "Ремонт"
 
+// Description engine.
+std::string NoData(const std::string& fileName);  // "Нету данных в " + name + ". Это безусловно End..."
+std::string UnknownType(const std::string& section, const std::string& type);  // "MakeObject. Объект ..."
+std::string GetControlNotFound(const std::string& name);    // "GetControl. Не найден контрол: " + name
+std::string GetComponentNotFound(const std::string& name);  // "GetComponent. Не найден контрол: " + name
+
 }  // namespace remont::msg
