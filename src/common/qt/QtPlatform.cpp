@@ -1,0 +1,113 @@
+#include "common/qt/QtPlatform.h"
+
+#include <unistd.h>
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLocalSocket>
+#include <QMessageBox>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QSettings>
+#include <QUrl>
+
+#include "common/FileSystem.h"
+#include "common/qt/QtText.h"
+
+namespace remont {
+namespace {
+
+QSettings& Store() {
+  static QSettings settings(QSettings::IniFormat, QSettings::UserScope, "Remont", "Remont");
+  return settings;
+}
+
+// The description's reg_dat path is a registry path: "\" separates its keys.
+QString Key(const std::string& group, const std::string& name) {
+  QString g = ToQ(group);
+  g.replace('\\', '/');
+  while (g.endsWith('/')) g.chop(1);
+  while (g.startsWith('/')) g.remove(0, 1);
+  return g.isEmpty() ? ToQ(name) : g + "/" + ToQ(name);
+}
+
+QString DiskPath(const std::string& file) {
+  if (auto found = FindLooseFile(file)) return QString::fromStdString(*found);
+  QString p = ToQ(file);
+  p.replace('\\', '/');
+  return p;
+}
+
+}  // namespace
+
+QString SiblingSocketName() { return QString("remont-sibling-%1").arg(getuid()); }
+
+void QtPlatform::ShowMessage(const std::string& text, MessageKind kind) {
+  QMessageBox box(kind == MessageKind::Error ? QMessageBox::Critical : QMessageBox::NoIcon,
+                  QApplication::applicationDisplayName(), ToQ(text), QMessageBox::Ok,
+                  QApplication::activeWindow());
+  if (kind == MessageKind::Error) box.setStandardButtons(QMessageBox::Yes);
+  box.exec();
+}
+
+void QtPlatform::ShowErrorBox(const std::string& text) {
+  QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationDisplayName(), ToQ(text));
+}
+
+std::string QtPlatform::OpenFileDialog(const std::string& filter) {
+  const QString f = ToQ(filter);
+  const QString file = QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), QString(),
+                                                    f.isEmpty() ? QString() : f + ";;*");
+  return FromQ(file);
+}
+
+std::string QtPlatform::SaveFileDialog(const std::string& filter) {
+  const QString file = QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(), QString(), ToQ(filter));
+  return FromQ(file);
+}
+
+void QtPlatform::ShellOpen(const std::string& file, const std::string&, const std::string&) {
+  const QString f = ToQ(file);
+  const bool is_url = f.contains("://") || f.startsWith("mailto:", Qt::CaseInsensitive);
+  QDesktopServices::openUrl(is_url ? QUrl(f) : QUrl::fromLocalFile(DiskPath(file)));
+}
+
+void QtPlatform::RunProgram(const std::string& file, const std::string& arguments) {
+  const QString program = DiskPath(file);
+  QProcess::startDetached(program, QProcess::splitCommand(ToQ(arguments)), QFileInfo(program).absolutePath());
+}
+
+std::string QtPlatform::DefaultPrinter() {
+  const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+  return info.isNull() ? std::string() : FromQ(info.printerName());
+}
+
+bool QtPlatform::ReadSetting(const std::string& group, const std::string& name, std::string& value) {
+  const QString key = Key(group, name);
+  if (!Store().contains(key)) return false;
+  value = FromQ(Store().value(key).toString());
+  return true;
+}
+
+void QtPlatform::WriteSetting(const std::string& group, const std::string& name, const std::string& value) {
+  Store().setValue(Key(group, name), ToQ(value));
+  Store().sync();
+}
+
+void QtPlatform::DeleteSetting(const std::string& group, const std::string& name) {
+  Store().remove(Key(group, name));
+  Store().sync();
+}
+
+void QtPlatform::CloseSibling() {
+  QLocalSocket socket;
+  socket.connectToServer(SiblingSocketName());
+  if (!socket.waitForConnected(200)) return;  // no sibling runs
+  socket.write("close\n");
+  socket.waitForBytesWritten(200);
+  socket.disconnectFromServer();
+}
+
+}  // namespace remont

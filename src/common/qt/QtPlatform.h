@@ -1,0 +1,29 @@
+// The viewer's platform: Qt message boxes and dialogs, the desktop's shell,
+// QSettings (INI, user's config folder) as the settings store.
+#pragma once
+
+#include <QString>
+
+#include "common/Platform.h"
+
+namespace remont {
+
+class QtPlatform : public Platform {
+ public:
+  void ShowMessage(const std::string& text, MessageKind kind) override;
+  void ShowErrorBox(const std::string& text) override;
+  std::string OpenFileDialog(const std::string& filter) override;
+  std::string SaveFileDialog(const std::string& filter) override;
+  void ShellOpen(const std::string& file, const std::string& parameters, const std::string& verb) override;
+  void RunProgram(const std::string& file, const std::string& arguments) override;
+  std::string DefaultPrinter() override;
+  bool ReadSetting(const std::string& group, const std::string& name, std::string& value) override;
+  void WriteSetting(const std::string& group, const std::string& name, const std::string& value) override;
+  void DeleteSetting(const std::string& group, const std::string& name) override;
+  void CloseSibling() override;
+};
+
+// The local socket name a sibling diagram program listens on.
+QString SiblingSocketName();
+
+}  // namespace remont
