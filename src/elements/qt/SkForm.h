@@ -7,6 +7,7 @@
 
 #include <QDialog>
 #include <QFont>
+#include <QPropertyAnimation>
 #include <QStackedWidget>
 #include <functional>
 #include <memory>
@@ -17,6 +18,10 @@
 namespace remont {
 
 class TSkHotKey;
+
+// Windows virtual-key code of a Qt key (letters, digits, F-keys, navigation
+// keys); 0 for a key the code table has no code for.
+int QtKeyToVirtualKey(int qt_key);
 
 class TSkForm : public QDialog {
   Q_OBJECT
@@ -71,6 +76,14 @@ class TSkForm : public QDialog {
   // Starts moving the window (when moving is on and not maximised).
   void FormMouseDown(Qt::MouseButton button);
   void ShowEffect();
+  // A press on the notebook moves the window too (moving was on when it was made).
+  void SetNotebookMoving(bool on) { notebook_moving_ = on; }
+  // Makes a press on w move the window (the window's drag handler).
+  void AttachDragHandler(QWidget* w);
+
+  // What Ctrl+Alt+Q does: start a new copy, then end this process at once.
+  static void SetRestartHandler(std::function<void()> handler);
+  static void Restart();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -83,7 +96,9 @@ class TSkForm : public QDialog {
 
  private:
   QStackedWidget* notebook_ = nullptr;
+  bool notebook_moving_ = false;
   std::unique_ptr<TSkHotKey> hot_keys_;
+  QPropertyAnimation* effect_ = nullptr;
 };
 
 }  // namespace remont
