@@ -21,3 +21,22 @@ std::string GetComponentNotFound(const std::string& name) {
 }
 
 }  // namespace remont::msg
+
+namespace remont::msg {
+std::string NotIdentifier(const std::string& name) {
+  return Ru("Имя элемента \"") + name + Ru("\" не является идентификатором");
+}
+std::string DuplicateName(const std::string& name) {
+  return Ru("Элемент с именем ") + name + Ru(" уже существует");
+}
+std::string CommandLoop(const std::string& action) {
+  return Ru("DispatchAction. Команды вызывают друг друга без конца: ") + action;
+}
+std::string MenuShowNotFound(const std::string& name) { return Ru("menu_show. Не найден контрол ") + name; }
+std::string EnableControlHint(const std::string& name) {
+  return Ru("Проверте параметр enable_control для чекьокса ") + name;
+}
+std::string MenuParamsMissing(const std::string& section) {
+  return Ru("Для меню ") + section + Ru(" надо указать все параметры:") + "\r\n" + Ru("Caption, Action и можно Key");
+}
+}  // namespace remont::msg

@@ -23,3 +23,13 @@ std::string GetControlNotFound(const std::string& name);    // "GetControl. Не
 std::string GetComponentNotFound(const std::string& name);  // "GetComponent. Не найден контрол: " + name
 
 }  // namespace remont::msg
+
+namespace remont::msg {
+// Description engine and dispatcher.
+std::string NotIdentifier(const std::string& name);   // an element name that is not an identifier
+std::string DuplicateName(const std::string& name);   // a name taken under the same owner
+std::string CommandLoop(const std::string& action);   // commands nested too deep (a button clicking itself)
+std::string MenuShowNotFound(const std::string& name);  // "menu_show. Не найден контрол " + name
+std::string EnableControlHint(const std::string& name);  // "Проверте параметр enable_control для чекьокса " + name
+std::string MenuParamsMissing(const std::string& section);  // BuildMenu's message
+}  // namespace remont::msg
