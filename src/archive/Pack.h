@@ -11,6 +11,21 @@
 //  directory offset .. end of file: entries, one after another:
 //     1 name length n, n name bytes (Windows-1251), 4 size, 4 offset, 1 flag
 //     (flag 1: every stored byte XORed with kScrambleKey; any other: plain)
+//
+// Names: requests are lower-cased (Windows-1251 table) and compared byte for
+// byte with the stored names, "\" and "/" counting as one character; a stored
+// name with a capital is never found; of two equal names the later entry wins.
+// Lookups go through a hash index made once at open; they give exactly what a
+// scan from the last entry towards the first would give.
+//
+// Damaged archives: an entry whose offset or size is negative, or whose bytes
+// reach past the end of the file as it was when opened, is refused: it stays
+// in the directory (IndexOfPackFile and PackDirectory still show it) but reads
+// of it count as "not in the archive", so the loose file is tried and then the
+// not-found message shown. A read that comes up short because the file was cut
+// on disk while open is refused the same way. Entries are read with positioned
+// reads of the open handle: an archive renamed over or deleted while open keeps
+// giving its old bytes, and nothing ever reads outside the file.
 #pragma once
 
 #include <cstdint>
@@ -41,7 +56,12 @@ int IndexOfPackFile(const std::string& name);
 void LoadPackFile(std::string& target, const std::string& name);
 // True when the archive holds the name or a loose file exists; never a message.
 bool PackFileExists(const std::string& name);
+// The name without the archive folder when it is an absolute path inside it.
 std::string StripPackFolder(const std::string& name, const std::string& folder);
+// Closes the archive and forgets the archive folder too, as at program start.
+void ResetPack();
+// True between a successful OpenPack and ClosePack (a 0-byte archive included).
+bool PackIsOpen();
 
 // The open archive's directory in file order (empty when none is open).
 const std::vector<TData>& PackDirectory();
@@ -49,6 +69,8 @@ const std::vector<TData>& PackDirectory();
 std::string PackFolder();
 // Reads entry i of the directory, unscrambled; empty for an index out of range.
 std::string ReadPackEntry(int index);
+// Same, telling whether the entry could be read (false: out of range or refused).
+bool ReadPackEntry(int index, std::string& target);
 
 // A file read by name: the caller owns the bytes.
 class TPack {
