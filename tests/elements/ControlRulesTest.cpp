@@ -51,8 +51,9 @@ TEST(ListLines, SplitAndStore) {
     const auto [caption, value] = SplitListLine(c.line);
     EXPECT_EQ(caption, c.caption) << c.line;
     EXPECT_EQ(value, c.value) << c.line;
-    if (caption.find('#') == std::string::npos)
+    if (caption.find('#') == std::string::npos) {
       EXPECT_EQ(SplitListLine(ListStoreLine(caption, value)).second, value) << c.line;
+    }
   }
   EXPECT_EQ(ListStoreLine("Cap", "v"), "Cap#;#v");
   // The store is read at its first separator, so a caption ending in "#;" shifts the value.
