@@ -23,6 +23,12 @@ RHelpAction ActionWithAnchor(const QWidget* element, const std::string& action) 
   return a;
 }
 
+bool ElementVisible(const QWidget* element) {
+  return !(element->isHidden() && element->testAttribute(Qt::WA_WState_ExplicitShowHide));
+}
+
+void InvertVisible(QWidget* element) { element->setVisible(!ElementVisible(element)); }
+
 QSize ClientSize(const QWidget* parent) { return parent ? parent->contentsRect().size() : QSize(); }
 
 QSize OuterSize(const QWidget* parent) {

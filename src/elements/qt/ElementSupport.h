@@ -29,6 +29,12 @@ void SetShowHint(QWidget* element, bool on);
 // the screen position of its client origin.
 RHelpAction ActionWithAnchor(const QWidget* element, const std::string& action);
 
+// The element's own visibility, whatever its parent's: true unless it has
+// been hidden (a child made into a shown window counts as visible).
+bool ElementVisible(const QWidget* element);
+// Inverts it.
+void InvertVisible(QWidget* element);
+
 // The parent's client size (where children are placed) and its outer size.
 QSize ClientSize(const QWidget* parent);
 QSize OuterSize(const QWidget* parent);

@@ -16,7 +16,7 @@ TSkButton::TSkButton(QWidget* parent) : QPushButton(parent) {
   connect(this, &QPushButton::clicked, this, &TSkButton::elementClick);
 }
 
-void TSkButton::ShowOrHide() { setVisible(isHidden()); }
+void TSkButton::ShowOrHide() { InvertVisible(this); }
 void TSkButton::SetCaption(const std::string& caption) { setText(ToQ(caption)); }
 
 void TSkButton::SetTransparent(bool on) {
@@ -34,7 +34,7 @@ TSkSpeedButton::TSkSpeedButton(QWidget* parent) : QToolButton(parent) {
   connect(this, &QToolButton::clicked, this, &TSkSpeedButton::elementClick);
 }
 
-void TSkSpeedButton::ShowOrHide() { setVisible(isHidden()); }
+void TSkSpeedButton::ShowOrHide() { InvertVisible(this); }
 void TSkSpeedButton::SetCaption(const std::string& caption) { setText(ToQ(caption)); }
 
 void TSkSpeedButton::SetTransparent(bool on) {

@@ -63,7 +63,14 @@ void TSkSpinEdit::Put(long double v) {
   if (n != value()) setValue(n);
 }
 
-void TSkSpinEdit::Changed(int v) { Put(bounds_.Clamp(v)); }
+void TSkSpinEdit::Changed(int v) {
+  // The clamped value comes back through this handler; with a lower bound
+  // above the upper one the two would push the value to and fro for ever.
+  if (clamping_) return;
+  clamping_ = true;
+  Put(bounds_.Clamp(v));
+  clamping_ = false;
+}
 void TSkSpinEdit::SetUpperBound(int n) { Put(bounds_.SetUpperBound(n, value())); }
 void TSkSpinEdit::SetLowerBound(int n) { Put(bounds_.SetLowerBound(n, value())); }
 

@@ -52,6 +52,7 @@ class TSkSpinEdit : public QSpinBox {
   void Put(long double value);
 
   TSpinBounds bounds_;
+  bool clamping_ = false;
 };
 
 }  // namespace remont

@@ -15,7 +15,7 @@ TSkPanel::TSkPanel(QWidget* parent) : QFrame(parent) {
 }
 
 void TSkPanel::ShowOrHide() {
-  if (!isHidden()) {
+  if (ElementVisible(this)) {
     saved_left_ = x();
     saved_top_ = y();
     hide();
@@ -88,7 +88,7 @@ TSkSplitter::TSkSplitter(QWidget* parent) : QFrame(parent) {
 }
 
 void TSkSplitter::ShowOrHide() {
-  if (!isHidden()) {
+  if (ElementVisible(this)) {
     saved_left_ = x();
     saved_top_ = y();
     hide();
