@@ -181,3 +181,35 @@ TEST_F(Container, SplitterResizesItsNeighbour) {
 
 }  // namespace
 }  // namespace remont
+
+namespace remont {
+namespace {
+
+TEST(FontSpec, AppliedToAWidget) {
+  TSkButton b;
+  QFont start = b.font();
+  start.setFamily("DejaVu Sans");
+  start.setPointSize(9);
+  start.setItalic(true);
+  b.setFont(start);
+
+  ApplyFontSpec(&b, "***");  // empty style text: style kept
+  EXPECT_TRUE(b.font().italic());
+  ApplyFontSpec(&b, "**#FF0000");  // colour only
+  EXPECT_EQ(b.palette().color(QPalette::ButtonText), QColor(255, 0, 0));
+  EXPECT_EQ(b.font().pointSize(), 9);
+  EXPECT_TRUE(b.font().italic());
+  ApplyFontSpec(&b, "***UB");
+  EXPECT_TRUE(b.font().bold());
+  EXPECT_TRUE(b.font().underline());
+  EXPECT_FALSE(b.font().italic());
+  const QFont f = ApplyFontSpec(&b, "Arial*14");
+  EXPECT_EQ(f.family(), "Arial");
+  EXPECT_EQ(b.font().pointSize(), 14);
+  EXPECT_TRUE(b.font().bold());
+  EXPECT_THROW(ApplyFontSpec(&b, "Arial*x"), ConvertError);
+  EXPECT_EQ(b.font().pointSize(), 14);
+}
+
+}  // namespace
+}  // namespace remont
