@@ -60,8 +60,9 @@ struct Sheet {
     const QFontMetrics fm(p.font());
     const bool left = text.x() < at.x();
     const qreal w = fm.horizontalAdvance(s);
-    const QPointF base = left ? QPointF(text.x() - w - 4, text.y() + fm.ascent() / 2.0 - 1)
-                              : QPointF(text.x() + 4, text.y() + fm.ascent() / 2.0 - 1);
+    qreal x = left ? text.x() - w - 4 : text.x() + 4;
+    x = qBound<qreal>(8, x, image.width() - w - 8);  // keep the label on the sheet
+    const QPointF base(x, text.y() + fm.ascent() / 2.0 - 1);
     p.drawText(base, s);
     p.restore();
   }
@@ -185,7 +186,7 @@ void EngineBay() {
 }
 
 void BeltDrive() {
-  Sheet s("belt_drive.jpg", 640, 480, "Привод газораспределительного механизма");
+  Sheet s("belt_drive.jpg", 720, 480, "Привод газораспределительного механизма");
   const QPointF cam(320, 110), tens(410, 230), pump(230, 260), crank(320, 370);
   QPainterPath belt;
   belt.moveTo(cam + QPointF(-60, 0));
@@ -204,7 +205,7 @@ void BeltDrive() {
   Pulley(s.p, crank, 40, QColor(200, 200, 210));
   s.p.setPen(QPen(kRed, 3));
   s.p.drawLine(cam + QPointF(0, -60), cam + QPointF(0, -40));
-  s.Label(cam + QPointF(40, -30), QPointF(480, 70), "1 — шкив распределительного вала");
+  s.Label(cam + QPointF(40, -30), QPointF(410, 30), "1 — шкив распределительного вала");
   s.Label(tens, QPointF(480, 230), "2 — натяжной ролик");
   s.Label(pump, QPointF(140, 180), "3 — шкив насоса");
   s.Label(crank + QPointF(30, 20), QPointF(480, 400), "4 — шкив коленчатого вала");
@@ -225,13 +226,17 @@ void TimingMarks() {
   s.Label(QPointF(180, 95), QPointF(60, 40), "Метка на шкиве");
   s.p.setBrush(QColor(220, 220, 220));
   s.p.drawRect(QRectF(380, 110, 200, 140));
+  s.p.save();
+  s.p.setClipRect(QRectF(381, 111, 198, 138));  // the flywheel seen through the window
   s.p.setBrush(kSteel);
-  s.p.drawEllipse(QRectF(420, 140, 280, 280));
+  s.p.drawEllipse(QRectF(340, 150, 280, 280));
+  s.p.restore();
   s.p.setPen(QPen(kInk, 2));
   for (int i = -2; i <= 2; ++i) s.p.drawLine(QPointF(480 + i * 25, 130), QPointF(480 + i * 25, 150));
   s.p.setPen(QPen(kRed, 4));
   s.p.drawLine(QPointF(480, 150), QPointF(480, 175));
   s.Label(QPointF(480, 165), QPointF(420, 300), "Метка на маховике");
+  s.Text(QPointF(390, 275), "Окно картера сцепления", 10);
   s.Label(QPointF(430, 140), QPointF(560, 80), "Шкала картера сцепления");
 }
 
