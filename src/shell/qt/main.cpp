@@ -4,7 +4,8 @@
 #include <unistd.h>
 
 #include <QApplication>
-#include <QWidget>
+#include <QProcess>
+#include <exception>
 
 #include "archive/Pack.h"
 #include "common/Cp1251.h"
@@ -13,6 +14,7 @@
 #include "common/qt/QtPlatform.h"
 #include "common/qt/QtText.h"
 #include "shell/SingleInstance.h"
+#include "shell/qt/FrmMain.h"
 
 int main(int argc, char** argv) {
   remont::SingleInstance instance;
@@ -27,16 +29,29 @@ int main(int argc, char** argv) {
   if (chdir(remont::Cp1251ToUtf8(dir).c_str()) != 0) {
     // Names still resolve against the program folder through GetProgramPath.
   }
-  remont::OpenPack(remont::GetProgramPath("interface.dat"));
+  // Ctrl+Alt+Q: the lock goes first, so the new copy does not see this one.
+  remont::TSkForm::SetRestartHandler([&instance] {
+    instance.Release();
+    QProcess::startDetached(QCoreApplication::applicationFilePath(), {});
+    std::_Exit(0);
+  });
 
-  QWidget window(nullptr, Qt::Window | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
-                              Qt::WindowCloseButtonHint);
-  window.setObjectName("frmMain");
-  window.setWindowTitle(remont::ToQ(remont::msg::MainCaption()));
-  window.resize(775, 513);
-  window.show();
-  const int rc = app.exec();
-  remont::ClosePack();
+  int rc = 0;
+  {
+    remont::TfrmMain main_window;
+    remont::TfrmSearch search(&main_window);
+    remont::TfrmPreviewForm preview(&main_window);
+    main_window.SetSearchWindow(&search);
+    try {
+      main_window.FormCreate();
+      search.FormCreate();
+    } catch (const std::exception& e) {
+      // A description that stops building: the application's default error box.
+      platform.ShowErrorBox(e.what());
+    }
+    main_window.show();
+    rc = app.exec();
+  }
   remont::SetPlatform(nullptr);
   return rc;
 }

@@ -1,0 +1,186 @@
+#include "shell/qt/FrmMain.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLineEdit>
+
+#include "archive/Pack.h"
+#include "common/Cp1251.h"
+#include "common/Helpers.h"
+#include "common/Messages.h"
+#include "common/Platform.h"
+#include "common/qt/QtText.h"
+#include "description/Command.h"
+#include "description/qt/SkStract.h"
+
+namespace remont {
+namespace {
+
+// The name of the first command of an owner's request.
+std::string FirstCommand(const RHelpAction& request) {
+  const TSkCommand commands(request.Action);
+  return commands.Count() > 0 ? commands.Commands()[0].Name : std::string();
+}
+
+std::string RestOfFirst(const RHelpAction& request) {
+  const TSkCommand commands(request.Action);
+  return commands.Count() > 0 ? commands.Commands()[0].Rest : std::string();
+}
+
+// Builds a window from its description and shows it modally; the engine is
+// destroyed before its window, so it saves its state and frees its elements first.
+void RunModal(TSkForm* form, const std::string& description, const TSkStract::HelpHandler& handler) {
+  auto engine = std::make_unique<TSkStract>(form, description);
+  engine->LoadStruct();
+  if (handler) engine->OnHelpAction = handler;
+  engine->ShowPage();
+  form->exec();
+  engine.reset();
+}
+
+}  // namespace
+
+TfrmSearch::TfrmSearch(QWidget* owner) : TSkForm(owner) {
+  setObjectName("frmSearch");
+  setWindowTitle(ToQ(Ru("Поиск")));
+}
+
+TfrmSearch::~TfrmSearch() { engine_.reset(); }
+
+void TfrmSearch::FormCreate() {
+  engine_ = std::make_unique<TSkStract>(this, "struct_search.txt");
+  engine_->LoadStruct();
+  engine_->OnHelpAction = [](const RHelpAction& r) {
+    CurrentPlatform().ShowMessage(r.Action, MessageKind::Plain);
+  };
+}
+
+TfrmPreviewForm::TfrmPreviewForm(QWidget* owner) : TSkForm(owner) {
+  setObjectName("frmPreviewForm");
+  setWindowTitle(ToQ(Ru("Предварительный просмотр")));
+}
+
+TfrmTesaurus::TfrmTesaurus(QWidget* owner) : TSkForm(owner) {
+  setObjectName("frmTesaurus");
+  setWindowTitle(ToQ(Ru("Тезаурус")));
+}
+
+TfrmAbout::TfrmAbout(QWidget* owner) : TSkForm(owner) {
+  setObjectName("frmAbout");
+  setWindowTitle("About");
+}
+
+TfrmMain::TfrmMain(QWidget* owner) : TSkForm(owner) {
+  setObjectName("frmMain");
+  setWindowTitle(ToQ(msg::MainCaption()));
+  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+  resize(775, 513);
+  setFont(QFont("MS Sans Serif"));
+}
+
+TfrmMain::~TfrmMain() { FormCloseQuery(); }
+
+void TfrmMain::FormCreate() {
+  OpenPack(GetProgramPath("interface.dat"));
+  main_engine_ = std::make_unique<TSkStract>(this, "struct_main.txt");
+  main_engine_->LoadStruct();
+  main_engine_->OnHelpAction = [this](const RHelpAction& r) { MainHelpAction(r); };
+  show_engine_ = std::make_unique<TSkStract>(this, "struct_show.txt");
+  show_engine_->LoadStruct();
+  show_engine_->OnHelpAction = [this](const RHelpAction& r) { ShowHelpAction(r); };
+  main_engine_->ShowPage();
+  results_ = std::make_unique<std::vector<std::string>>();
+}
+
+void TfrmMain::MainHelpAction(const RHelpAction& request) {
+  const std::string name = FirstCommand(request);
+  if (name == "go_main") {
+    SetFramePainting(false);
+    if (show_engine_) {
+      show_engine_->ShowPage();
+      show_engine_->ExecuteCommand(RestOfFirst(request));
+    }
+    SetFramePainting(true);
+  } else if (name == "about") {
+    OpenAbout();
+  } else {
+    CurrentPlatform().ShowMessage(request.Action, MessageKind::Plain);
+  }
+}
+
+void TfrmMain::ShowHelpAction(const RHelpAction& request) {
+  const std::string name = FirstCommand(request);
+  if (name == "visible_but_tree") {
+    QObject* tree = show_engine_->GetComponent("tree", "tree");
+    QWidget* open = show_engine_->GetComponent("but_tree_open", "sp_button") ? show_engine_->GetSpeedButton("but_tree_open") : nullptr;
+    QWidget* hide = show_engine_->GetComponent("but_tree_hide", "sp_button") ? show_engine_->GetSpeedButton("but_tree_hide") : nullptr;
+    auto* tree_widget = qobject_cast<QWidget*>(tree);
+    if (!tree_widget || !open || !hide) return;
+    if (!tree_widget->isVisibleTo(tree_widget->parentWidget())) {
+      saved_but_tree_open_ = open->isVisibleTo(open->parentWidget());
+      saved_but_tree_hide_ = hide->isVisibleTo(hide->parentWidget());
+      open->setVisible(false);
+      hide->setVisible(false);
+    } else {
+      open->setVisible(saved_but_tree_open_);
+      hide->setVisible(saved_but_tree_hide_);
+    }
+  } else if (name == "go_main_menu") {
+    main_engine_->ShowPage();
+  } else if (name == "go_find") {
+    if (!search_ || !search_->Engine()) return;
+    TSkStract* engine = search_->Engine();
+    engine->ShowPage();
+    if (QWidget* edit = engine->GetEditBox("edit_find")) edit->setFocus();
+    if (!search_->isVisible()) search_->exec();
+  } else if (name == "go_tesaurus") {
+    OpenThesaurus();
+  } else if (name == "about") {
+    OpenAbout();
+  } else {
+    CurrentPlatform().ShowMessage(request.Action, MessageKind::Plain);
+  }
+}
+
+void TfrmMain::OpenAbout() {
+  auto* about = new TfrmAbout(this);
+  try {
+    RunModal(about, "struct_about.txt", nullptr);
+  } catch (...) {
+    delete about;
+    throw;
+  }
+  delete about;
+}
+
+void TfrmMain::OpenThesaurus() {
+  auto* thesaurus = new TfrmTesaurus(this);
+  try {
+    RunModal(thesaurus, "struct_tesaurus.txt", [](const RHelpAction& r) {
+      CurrentPlatform().ShowMessage(r.Action, MessageKind::Plain);
+    });
+  } catch (...) {
+    delete thesaurus;
+    throw;
+  }
+  delete thesaurus;
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+  FormCloseQuery();
+  event->accept();
+  QCoreApplication::exit(0);
+}
+
+void TfrmMain::FormCloseQuery() {
+  if (closed_) return;
+  closed_ = true;
+  ClosePack();
+  CurrentPlatform().CloseSibling();
+  main_engine_.reset();
+  show_engine_.reset();
+  results_.reset();
+}
+
+}  // namespace remont

@@ -1,0 +1,86 @@
+// The main window controller: the main and show pages (two engines on one
+// window), the search, preview, thesaurus and about windows, and the owner
+// handlers for the commands the main and show descriptions leave to it.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "description/HelpAction.h"
+#include "elements/qt/SkForm.h"
+
+namespace remont {
+
+class TSkStract;
+
+class TfrmSearch : public TSkForm {
+  Q_OBJECT
+
+ public:
+  explicit TfrmSearch(QWidget* owner = nullptr);
+  ~TfrmSearch() override;
+  void FormCreate();
+  TSkStract* Engine() const { return engine_.get(); }
+
+ private:
+  std::unique_ptr<TSkStract> engine_;
+};
+
+class TfrmPreviewForm : public TSkForm {
+  Q_OBJECT
+
+ public:
+  explicit TfrmPreviewForm(QWidget* owner = nullptr);
+};
+
+class TfrmTesaurus : public TSkForm {
+  Q_OBJECT
+
+ public:
+  explicit TfrmTesaurus(QWidget* owner = nullptr);
+};
+
+class TfrmAbout : public TSkForm {
+  Q_OBJECT
+
+ public:
+  explicit TfrmAbout(QWidget* owner = nullptr);
+};
+
+class TfrmMain : public TSkForm {
+  Q_OBJECT
+
+ public:
+  explicit TfrmMain(QWidget* owner = nullptr);
+  ~TfrmMain() override;
+
+  // Opens the archive and builds the two pages; build errors reach the caller.
+  void FormCreate();
+  void SetSearchWindow(TfrmSearch* search) { search_ = search; }
+
+  void MainHelpAction(const RHelpAction& request);
+  void ShowHelpAction(const RHelpAction& request);
+  void OpenAbout();
+  void OpenThesaurus();
+
+  TSkStract* MainEngine() const { return main_engine_.get(); }
+  TSkStract* ShowEngine() const { return show_engine_.get(); }
+  std::vector<std::string>* Results() const { return results_.get(); }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void FormCloseQuery();
+
+  std::unique_ptr<TSkStract> main_engine_;
+  std::unique_ptr<TSkStract> show_engine_;
+  std::unique_ptr<std::vector<std::string>> results_;
+  TfrmSearch* search_ = nullptr;
+  bool saved_but_tree_open_ = false;
+  bool saved_but_tree_hide_ = false;
+  bool closed_ = false;
+};
+
+}  // namespace remont
