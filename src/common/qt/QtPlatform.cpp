@@ -19,6 +19,11 @@
 namespace remont {
 namespace {
 
+QString BoxTitle() {
+  const QString title = qApp->property("remontTitle").toString();
+  return title.isEmpty() ? QApplication::applicationName() : title;
+}
+
 QSettings& Store() {
   static QSettings settings(QSettings::IniFormat, QSettings::UserScope, "Remont", "Remont");
   return settings;
@@ -46,14 +51,14 @@ QString SiblingSocketName() { return QString("remont-sibling-%1").arg(getuid());
 
 void QtPlatform::ShowMessage(const std::string& text, MessageKind kind) {
   QMessageBox box(kind == MessageKind::Error ? QMessageBox::Critical : QMessageBox::NoIcon,
-                  QApplication::applicationDisplayName(), ToQ(text), QMessageBox::Ok,
+                  BoxTitle(), ToQ(text), QMessageBox::Ok,
                   QApplication::activeWindow());
   if (kind == MessageKind::Error) box.setStandardButtons(QMessageBox::Yes);
   box.exec();
 }
 
 void QtPlatform::ShowErrorBox(const std::string& text) {
-  QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationDisplayName(), ToQ(text));
+  QMessageBox::critical(QApplication::activeWindow(), BoxTitle(), ToQ(text));
 }
 
 std::string QtPlatform::OpenFileDialog(const std::string& filter) {

@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -37,6 +38,7 @@
 #include "description/BuildPlan.h"
 #include "description/Command.h"
 #include "description/ElementTypes.h"
+#include "elements/qt/ElementSupport.h"
 #include "elements/qt/FrmForm.h"
 #include "elements/qt/SkForm.h"
 #include "elements/qt/SkItem.h"
@@ -199,6 +201,11 @@ void TSkStract::LoadStruct() {
           nb->setCurrentWidget(page);
         }
         page_index_ = window_->Notebook()->currentIndex();
+        // The page gets its size now: anchors measure the parent's client area,
+        // and a hidden window has not laid out its notebook yet.
+        QStackedWidget* nb = window_->Notebook();
+        nb->setGeometry(window_->contentsRect());
+        for (int p = 0; p < nb->count(); ++p) nb->widget(p)->setGeometry(nb->contentsRect());
         break;
       }
       case EBuildPass::PopMenu:
@@ -463,7 +470,9 @@ void TSkStract::ApplyFormKey(const std::string& key, const std::string& value) {
   if (key == "caption") {
     f->setWindowTitle(ToQ(value));
   } else if (key == "title") {
-    QApplication::setApplicationDisplayName(ToQ(value));
+    // Qt would append a display name to every caption; the title is what the
+    // desktop's task list and the message boxes show.
+    qApp->setProperty("remontTitle", ToQ(value));
   } else if (key == "but_help") {
     f->SetHelpButton(true);
     f->help_command = value;
@@ -518,6 +527,14 @@ void TSkStract::ApplyElementKey(QObject* element, const std::string& type, const
     SetElementAction(element, value);
     if (auto* h = qobject_cast<TSkHtml*>(element)) h->SetAction(value);
     if (auto* t = qobject_cast<TSkTree*>(element)) t->SetAction(value);
+    return;
+  }
+  if (key == "anchor" && w && type != "split") {
+    ApplyAnchorKey(w, value);
+    return;
+  }
+  if (key == "font" && w) {
+    ApplyFontSpec(w, value);
     return;
   }
   if (key == "hint" && w) {
