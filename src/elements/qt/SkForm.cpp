@@ -21,7 +21,7 @@ std::function<void()>& RestartHandler() {
   return handler;
 }
 
-constexpr Qt::WindowFlags kBaseFlags = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+constexpr Qt::WindowFlags kBaseFlags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                        Qt::WindowCloseButtonHint;
 
 }  // namespace

@@ -73,7 +73,7 @@ TfrmAbout::TfrmAbout(QWidget* owner) : TSkForm(owner) {
 TfrmMain::TfrmMain(QWidget* owner) : TSkForm(owner) {
   setObjectName("frmMain");
   setWindowTitle(ToQ(msg::MainCaption()));
-  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
   resize(775, 513);
   setFont(QFont("MS Sans Serif"));
