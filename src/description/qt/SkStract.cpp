@@ -144,7 +144,7 @@ TSkStract::TSkStract(TSkForm* window, const std::string& description_file)
   window_->SetFramePainting(false);
   window_->maximise_handler = [this](bool m) { MaximizeChanged(m); };
   skin_ = std::make_unique<TSkSkin>(window_);
-  window_->command_receiver = [this](const RHelpAction& r) { DispatchAction(r); };
+  window_->command_receiver = [this](const RHelpAction& r) { DispatchFromEvent(r); };
   window_->description_file = description_file;
   save_position_ = false;
 }
@@ -249,7 +249,7 @@ void TSkStract::ShowPage() {
   window_->Notebook()->setCurrentIndex(page_index_);
   window_->maximise_handler = [this](bool m) { MaximizeChanged(m); };
   window_->size_hook = [this](int, int) { FormResized(); };
-  window_->command_receiver = [this](const RHelpAction& r) { DispatchAction(r); };
+  window_->command_receiver = [this](const RHelpAction& r) { DispatchFromEvent(r); };
   FormResized();
   SwapMaxButtons(window_->IsMaximised());
 }
@@ -316,7 +316,7 @@ QWidget* TSkStract::MakeObject(QWidget* parent, const std::string& section, cons
     if (type == "parent_panel") w->resize(100, 50);
   } else if (type == "html") {
     auto* h = new TSkHtml(parent);
-    h->OnCommand = [this](const RHelpAction& r) { DispatchAction(r); };
+    h->OnCommand = [this](const RHelpAction& r) { DispatchFromEvent(r); };
     h->OnMoveWindow = [this](Qt::MouseButton b) { window_->FormMouseDown(b); };
     w = h;
   } else if (type == "label" || type == "image" || type == "gif" || type == "pic") {
@@ -810,13 +810,25 @@ void TSkStract::ElementClick(QObject* sender) {
   } else if (auto* check = qobject_cast<QCheckBox*>(sender)) {
     request.Action = InsertValue(action, check->isChecked() ? "1" : "0", true);
   }
-  DispatchAction(request);
+  if (dispatch_depth_ == 0) DispatchFromEvent(request);
+  else DispatchAction(request);
 }
 
 void TSkStract::ElementKeyDown(QObject* sender, int key, Qt::KeyboardModifiers) {
   RHelpAction request;
   if (ElementType(sender) == "edit_box" && key == 13) request.Action = ElementAction(sender);
-  DispatchAction(request);
+  if (dispatch_depth_ == 0) DispatchFromEvent(request);
+  else DispatchAction(request);
+}
+
+void TSkStract::DispatchFromEvent(const RHelpAction& request) {
+  // An error must not leave a Qt event handler: it ends the dispatch and the
+  // application's default error box shows it.
+  try {
+    DispatchAction(request);
+  } catch (const std::exception& e) {
+    CurrentPlatform().ShowErrorBox(e.what());
+  }
 }
 
 const std::vector<TSkStract::CommandEntry>& TSkStract::CommandTable() {

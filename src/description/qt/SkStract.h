@@ -92,6 +92,9 @@ class TSkStract : public QObject {
   // Commands (dispatcher).
   void DispatchAction(const RHelpAction& request);
   void ExecuteCommand(const std::string& text);
+  // DispatchAction for a request that comes from an event (a click, a key, a
+  // link): errors end the dispatch and go to the default error box.
+  void DispatchFromEvent(const RHelpAction& request);
   void ElementClick(QObject* sender);
   void ElementKeyDown(QObject* sender, int key, Qt::KeyboardModifiers shift);
   HelpHandler OnHelpAction;

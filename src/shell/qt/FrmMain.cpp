@@ -112,10 +112,9 @@ void TfrmMain::MainHelpAction(const RHelpAction& request) {
 void TfrmMain::ShowHelpAction(const RHelpAction& request) {
   const std::string name = FirstCommand(request);
   if (name == "visible_but_tree") {
-    QObject* tree = show_engine_->GetComponent("tree", "tree");
-    QWidget* open = show_engine_->GetComponent("but_tree_open", "sp_button") ? show_engine_->GetSpeedButton("but_tree_open") : nullptr;
-    QWidget* hide = show_engine_->GetComponent("but_tree_hide", "sp_button") ? show_engine_->GetSpeedButton("but_tree_hide") : nullptr;
-    auto* tree_widget = qobject_cast<QWidget*>(tree);
+    QWidget* tree_widget = reinterpret_cast<QWidget*>(show_engine_->GetTree("tree"));
+    QWidget* open = show_engine_->GetSpeedButton("but_tree_open");
+    QWidget* hide = show_engine_->GetSpeedButton("but_tree_hide");
     if (!tree_widget || !open || !hide) return;
     if (!tree_widget->isVisibleTo(tree_widget->parentWidget())) {
       saved_but_tree_open_ = open->isVisibleTo(open->parentWidget());
