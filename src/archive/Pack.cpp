@@ -157,7 +157,8 @@ bool SameName(const char* a, size_t an, const char* b, size_t bn) {
   return true;
 }
 
-void BuildIndex(TDatPack& s) {
+// hashes[i] is the hash of entry i's name.
+void BuildIndex(TDatPack& s, const uint32_t* hashes) {
   const size_t count = s.entries.size();
   size_t capacity = 16;
   while (capacity < count * 2) capacity <<= 1;
@@ -167,21 +168,12 @@ void BuildIndex(TDatPack& s) {
   const char* d = s.directory_bytes.get();
   Slot* table = s.table.get();
   const uint32_t mask = s.table_mask;
-  // The table is larger than the caches: each hash is made a few entries
-  // ahead of its insertion, so its slot can be fetched meanwhile.
-  constexpr size_t kAhead = 8;
-  uint32_t ahead[kAhead];
-  auto hash_of = [&](size_t i) {
-    const char* e = d + s.entries[i];
-    const uint32_t h = HashName(e + 1, static_cast<unsigned char>(e[0]));
-    __builtin_prefetch(&table[h & mask], 1);
-    return h;
-  };
-  for (size_t i = 0; i < count && i < kAhead; ++i) ahead[i] = hash_of(i);
+  // The table is larger than the first-level cache: fetch slots a few
+  // entries ahead, since the hashes are known already.
+  constexpr size_t kAhead = 16;
   for (size_t i = 0; i < count; ++i) {
-    const uint32_t h = ahead[i % kAhead];
-    if (i + kAhead < count) ahead[i % kAhead] = hash_of(i + kAhead);
-    const char* e = d + s.entries[i];
+    if (i + kAhead < count) __builtin_prefetch(&table[hashes[i + kAhead] & mask], 1);
+    const uint32_t h = hashes[i];
     for (uint32_t j = h & mask;; j = (j + 1) & mask) {
       Slot& slot = table[j];
       if (slot.index < 0) {
@@ -189,6 +181,7 @@ void BuildIndex(TDatPack& s) {
         break;
       }
       if (slot.hash != h) continue;
+      const char* e = d + s.entries[i];
       const char* other = d + s.entries[static_cast<size_t>(slot.index)];
       if (SameName(other + 1, static_cast<unsigned char>(other[0]), e + 1, static_cast<unsigned char>(e[0]))) {
         slot.index = static_cast<int32_t>(i);  // the later entry of a name wins
@@ -243,17 +236,22 @@ bool ReadDirectory(TDatPack& s) {
   if (!s.directory_bytes) return false;
   s.directory_length = length;
   const unsigned char* d = reinterpret_cast<const unsigned char*>(s.directory_bytes.get());
-  // Room for the most entries the length allows; only the part used is touched.
-  s.entries.reserve(length / kEntryFixedSize + 1);
+  // Hashing here keeps the walk from entry to entry, which has to wait for
+  // each length byte, from being the whole cost. Room for entries of 32 bytes
+  // on average (manual names are longer): shorter ones only grow the lists.
+  std::vector<uint32_t> hashes;
+  s.entries.reserve(length / 32 + 1);
+  hashes.reserve(length / 32 + 1);
   size_t pos = 0;
   do {
     const size_t n = d[pos];
     if (length - pos < kEntryFixedSize + n) return false;  // a directory cut short
     s.entries.push_back(static_cast<uint32_t>(pos));
+    hashes.push_back(HashName(reinterpret_cast<const char*>(d) + pos + 1, n));
     pos += kEntryFixedSize + n;
   } while (pos < length);
   s.count = static_cast<int>(s.entries.size());
-  BuildIndex(s);
+  BuildIndex(s, hashes.data());
   return true;
 }
 
