@@ -23,6 +23,7 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QToolButton>
 #include <QToolTip>
 #include <QTreeWidget>
@@ -317,7 +318,6 @@ QWidget* TSkStract::MakeObject(QWidget* parent, const std::string& section, cons
   } else if (type == "html") {
     auto* h = new TSkHtml(parent);
     h->OnCommand = [this](const RHelpAction& r) { DispatchFromEvent(r); };
-    h->OnMoveWindow = [this](Qt::MouseButton b) { window_->FormMouseDown(b); };
     w = h;
   } else if (type == "label" || type == "image" || type == "gif" || type == "pic") {
     w = new QLabel(parent);
@@ -561,8 +561,16 @@ void TSkStract::ApplyElementKey(QObject* element, const std::string& type, const
         h->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(h, &QWidget::customContextMenuRequested, m, [m] { m->popup(QCursor::pos()); });
       }
-    } else if (key == "font_size") {
-      StrToInt(value);
+    } else if (key == "move") {
+      // The press moves the window instead of scrolling the page.
+      if (ParseBool(value, false)) h->OnMoveWindow = [this](Qt::MouseButton b) { window_->FormMouseDown(b); };
+      else h->OnMoveWindow = nullptr;
+    } else if (key == "font_name" || key == "font_size") {
+      // The viewer's default font: pages loaded from now on use it.
+      QFont f = h->Viewer()->document()->defaultFont();
+      if (key == "font_name") f.setFamily(ToQ(value));
+      else f.setPointSize(StrToInt(value));
+      h->Viewer()->document()->setDefaultFont(f);
     } else if (key == "min_width" || key == "min_height") {
       StrToInt(value);
     }
