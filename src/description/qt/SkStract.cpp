@@ -40,6 +40,7 @@
 #include "description/Command.h"
 #include "description/ElementTypes.h"
 #include "elements/qt/ElementSupport.h"
+#include "elements/qt/SkButtons.h"
 #include "elements/qt/FrmForm.h"
 #include "elements/qt/SkForm.h"
 #include "elements/qt/SkItem.h"
@@ -851,6 +852,8 @@ const std::vector<TSkStract::CommandEntry>& TSkStract::CommandTable() {
       {"test", &TSkStract::CmdTest},
       {"click_but", &TSkStract::CmdClickBut},
       {"click_spbut", &TSkStract::CmdClickSpBut},
+      {"spbutton_down", &TSkStract::CmdSpeedButtonDown},
+      {"sbutton_down", &TSkStract::CmdSpeedButtonDown},
       {"button_show_or_hide", &TSkStract::CmdShowOrHide},
       {"spbutton_show_or_hide", &TSkStract::CmdShowOrHide},
       {"panel_show_or_hide", &TSkStract::CmdShowOrHide},
@@ -991,6 +994,21 @@ void TSkStract::CmdClickBut(const TSkCommand&, int, const std::string& p1, const
 void TSkStract::CmdClickSpBut(const TSkCommand&, int, const std::string& p1, const std::string&,
                               const RHelpAction&) {
   if (QWidget* b = GetSpeedButton(p1)) ElementClick(b);
+}
+
+void TSkStract::CmdSpeedButtonDown(const TSkCommand& commands, int i, const std::string& p1,
+                                   const std::string& p2, const RHelpAction&) {
+  QWidget* w = GetSpeedButton(p1);
+  if (!w) return;
+  const bool toggle = commands.Commands()[static_cast<size_t>(i)].Name == "sbutton_down";
+  if (auto* b = qobject_cast<TSkSpeedButton*>(w)) {
+    if (toggle) b->ToggleDown();
+    else b->SetDownRemembered(ParseBool(p2, true));
+  } else if (auto* t = qobject_cast<QToolButton*>(w)) {
+    // A plain tool button: its checked state is the down state it remembers.
+    t->setCheckable(true);
+    t->setChecked(toggle ? !t->isChecked() : ParseBool(p2, true));
+  }
 }
 
 void TSkStract::CmdShowOrHide(const TSkCommand& commands, int i, const std::string& p1, const std::string&,

@@ -152,6 +152,7 @@ class TSkStract : public QObject {
   void CmdTest(const TSkCommand&, int, const std::string&, const std::string&, const RHelpAction&);
   void CmdClickBut(const TSkCommand&, int, const std::string&, const std::string&, const RHelpAction&);
   void CmdClickSpBut(const TSkCommand&, int, const std::string&, const std::string&, const RHelpAction&);
+  void CmdSpeedButtonDown(const TSkCommand&, int, const std::string&, const std::string&, const RHelpAction&);
   void CmdShowOrHide(const TSkCommand&, int, const std::string&, const std::string&, const RHelpAction&);
   void CmdVisible(const TSkCommand&, int, const std::string&, const std::string&, const RHelpAction&);
   void CmdEnabled(const TSkCommand&, int, const std::string&, const std::string&, const RHelpAction&);
