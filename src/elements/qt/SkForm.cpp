@@ -54,11 +54,9 @@ TSkForm::TSkForm(QWidget* owner) : QDialog(owner), hot_keys_(std::make_unique<TS
   setWindowFlags(kBaseFlags | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint);
   setSizeGripEnabled(false);
   message_font = font();
-  // Key preview: the window sees every key of its controls before they do.
-  qApp->installEventFilter(this);
 }
 
-TSkForm::~TSkForm() { qApp->removeEventFilter(this); }
+TSkForm::~TSkForm() = default;
 
 std::string TSkForm::WindowName() const { return objectName().toStdString(); }
 
@@ -176,14 +174,12 @@ void TSkForm::ShowEffect() {
 }
 
 bool TSkForm::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress) {
-    auto* w = qobject_cast<QWidget*>(watched);
-    // Each key once, at the widget it goes to, and only for this window's widgets.
-    if (w && w->window() == this && w == QApplication::focusWidget() && isActiveWindow()) {
-      auto* ke = static_cast<QKeyEvent*>(event);
-      FormKeyDown(QtKeyToVirtualKey(ke->key()), ke->modifiers());
-    }
-    return false;  // the focused control still receives the key
+  if (event->type() == QEvent::KeyPress && watched == windowHandle()) {
+    // Key preview: the window's own surface sees each key once, before the
+    // focused control, which still receives it.
+    auto* ke = static_cast<QKeyEvent*>(event);
+    FormKeyDown(QtKeyToVirtualKey(ke->key()), ke->modifiers());
+    return false;
   }
   if (event->type() == QEvent::MouseButtonPress) {
     auto* w = qobject_cast<QWidget*>(watched);
@@ -197,9 +193,6 @@ bool TSkForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TSkForm::keyPressEvent(QKeyEvent* event) {
-  // A focused window with no control in focus: the key preview saw nothing yet.
-  if (QApplication::focusWidget() == nullptr || QApplication::focusWidget() == this)
-    FormKeyDown(QtKeyToVirtualKey(event->key()), event->modifiers());
   // Not QDialog's handling: Esc closes only with esc_close, Enter presses no default button.
   QWidget::keyPressEvent(event);
 }
@@ -215,6 +208,10 @@ void TSkForm::resizeEvent(QResizeEvent* event) {
 }
 
 void TSkForm::showEvent(QShowEvent* event) {
+  if (QWindow* w = windowHandle(); w && w != preview_window_) {
+    w->installEventFilter(this);
+    preview_window_ = w;
+  }
   QDialog::showEvent(event);
   ShowEffect();
 }

@@ -99,6 +99,7 @@ class TSkForm : public QDialog {
   bool notebook_moving_ = false;
   std::unique_ptr<TSkHotKey> hot_keys_;
   QPropertyAnimation* effect_ = nullptr;
+  QObject* preview_window_ = nullptr;
 };
 
 }  // namespace remont
