@@ -338,7 +338,7 @@ QWidget* TSkStract::MakeObject(QWidget* parent, const std::string& section, cons
   } else if (type == "edit_box") {
     w = new QLineEdit(parent);
   } else if (type == "check_box") {
-    w = new QCheckBox(ToQ(section), parent);
+    w = new TSkCheckBox(parent, section);
   } else if (type == "r_button") {
     w = new QRadioButton(parent);
   } else if (type == "progress_bar") {
@@ -605,6 +605,12 @@ void TSkStract::ApplyElementKey(QObject* element, const std::string& type, const
     } else if (key == "max_height") {
       t->setMaximumHeight(StrToInt(value));
     }
+  } else if (type == "check_box") {
+    auto* box = static_cast<TSkCheckBox*>(element);
+    if (key == "check") box->setChecked(ParseBool(value, false));
+    else if (key == "enable_control") box->SetEnableControls(value);
+  } else if (type == "r_button") {
+    if (key == "check") static_cast<QRadioButton*>(element)->setChecked(ParseBool(value, false));
   } else if (type == "label") {
     if (key == "html_title") {
       if (auto* h = GetHtml(value)) h->SetTitleLabel(static_cast<QLabel*>(element));
@@ -664,6 +670,12 @@ QObject* TSkStract::Find(const std::string& name, const std::string& type) {
   for (QObject* o : Elements(type))
     if (SameText(NameOf(o), name)) return o;
   return nullptr;
+}
+
+bool TSkStract::AllElementsHave(const std::string& name) const {
+  for (QObject* o : AllElements())
+    if (SameText(NameOf(o), name)) return true;
+  return false;
 }
 
 QObject* TSkStract::GetControl(const std::string& name) {
@@ -818,6 +830,13 @@ void TSkStract::ElementClick(QObject* sender) {
     request.Action = action;
   } else if (auto* check = qobject_cast<QCheckBox*>(sender)) {
     request.Action = InsertValue(action, check->isChecked() ? "1" : "0", true);
+    // The controlled elements follow the box before its command runs.
+    if (auto* box = qobject_cast<TSkCheckBox*>(check)) {
+      for (const std::string& name : box->ControlledNames()) {
+        if (auto* target = qobject_cast<QWidget*>(GetControl(name))) target->setEnabled(check->isChecked());
+        else if (!AllElementsHave(name)) ShowError(msg::EnableControlHint(NameOf(check)));
+      }
+    }
   }
   if (dispatch_depth_ == 0) DispatchFromEvent(request);
   else DispatchAction(request);

@@ -140,6 +140,7 @@ class TSkStract : public QObject {
   void BuildMenu(QMenu* menu, const std::string& section);
   void ConnectEvents(QObject* element, const std::string& type);
   QObject* Find(const std::string& name, const std::string& type);
+  bool AllElementsHave(const std::string& name) const;
 
   // Command handlers.
   void CmdFormClose(const TSkCommand&, int, const std::string&, const std::string&, const RHelpAction&);

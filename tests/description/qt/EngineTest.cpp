@@ -3,6 +3,7 @@
 // dispatcher's forwarding rules.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -280,6 +281,30 @@ TEST_F(EngineTest, VisibleEnabledAndShowOrHide) {
   EXPECT_EQ(p->pos(), QPoint(30, 40));  // back where it was when hidden
   engine->ExecuteCommand("visible*nothing");
   EXPECT_EQ(platform_.messages, std::vector<std::string>{"vis.txt\r\n" + msg::GetControlNotFound("nothing")});
+}
+
+TEST_F(EngineTest, CheckBoxEnablesItsControlledElementsEvenWithoutAnAction) {
+  TSkForm form;
+  auto engine = Build(form, "chk.txt",
+                      "[f]\ntype=form\n[b1]\ntype=button\n[b2]\ntype=button\n"
+                      "[box]\ntype=check_box\ncheck=1\nenable_control=B1;ghost;b2\n"
+                      "[act]\ntype=check_box\naction=test*state\n");
+  auto* box = qobject_cast<QCheckBox*>(engine->GetControl("box"));
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(box->text(), "box");  // the caption starts as the section name
+  box->click();                   // now unchecked
+  EXPECT_FALSE(engine->GetButton("b1")->isEnabled());
+  EXPECT_FALSE(engine->GetButton("b2")->isEnabled());  // the names after a missing one still follow
+  EXPECT_EQ(platform_.messages, (std::vector<std::string>{
+                                    "chk.txt\r\n" + msg::GetControlNotFound("ghost"),
+                                    "chk.txt\r\n" + msg::EnableControlHint("box")}));
+  platform_.messages.clear();
+  box->click();
+  EXPECT_TRUE(engine->GetButton("b1")->isEnabled());
+  auto* act = qobject_cast<QCheckBox*>(engine->GetControl("act"));
+  platform_.messages.clear();
+  act->click();
+  EXPECT_EQ(platform_.messages, std::vector<std::string>{"state*1"});  // "1" appended as a parameter
 }
 
 }  // namespace
