@@ -907,13 +907,16 @@ void TSkStract::DispatchAction(const RHelpAction& request) {
     return;
   }
   ++dispatch_depth_;
+  QPointer<TSkStract> alive(this);
+  // A command may end this engine's life (its window closed): then nothing of it is touched again.
   struct DepthGuard {
-    int& depth;
-    ~DepthGuard() { --depth; }
-  } guard{dispatch_depth_};
+    QPointer<TSkStract>& engine;
+    ~DepthGuard() {
+      if (engine) --engine->dispatch_depth_;
+    }
+  } guard{alive};
 
   const TSkCommand commands(request.Action);
-  QPointer<TSkStract> alive(this);
   for (int i = 0; i < commands.Count(); ++i) {
     const RCommand& c = commands.Commands()[static_cast<size_t>(i)];
     // Both parameters are read first: an open-file parameter asks even for a forwarded command.
@@ -924,7 +927,7 @@ void TSkStract::DispatchAction(const RHelpAction& request) {
       if (c.Name == e.name) entry = &e;
     if (entry) {
       (this->*entry->run)(commands, i, p1, p2, request);
-      if (!alive || dispatch_depth_ < 0) return;
+      if (!alive) return;
       if (c.Name == "form_close" && p1.empty()) return;  // the program is ending
       continue;
     }

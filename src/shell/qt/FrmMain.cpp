@@ -167,16 +167,23 @@ void TfrmMain::OpenThesaurus() {
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
-  FormCloseQuery();
+  // The close may come from one of the engines' own elements (a form_close
+  // button): the archive and the sibling go now, the engines with the window,
+  // once no event handler of theirs is running.
+  CloseArchiveAndSibling();
   event->accept();
   QCoreApplication::exit(0);
 }
 
-void TfrmMain::FormCloseQuery() {
-  if (closed_) return;
-  closed_ = true;
+void TfrmMain::CloseArchiveAndSibling() {
+  if (archive_closed_) return;
+  archive_closed_ = true;
   ClosePack();
   CurrentPlatform().CloseSibling();
+}
+
+void TfrmMain::FormCloseQuery() {
+  CloseArchiveAndSibling();
   main_engine_.reset();
   show_engine_.reset();
   results_.reset();

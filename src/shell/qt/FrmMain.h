@@ -73,6 +73,7 @@ class TfrmMain : public TSkForm {
 
  private:
   void FormCloseQuery();
+  void CloseArchiveAndSibling();
 
   std::unique_ptr<TSkStract> main_engine_;
   std::unique_ptr<TSkStract> show_engine_;
@@ -80,7 +81,7 @@ class TfrmMain : public TSkForm {
   TfrmSearch* search_ = nullptr;
   bool saved_but_tree_open_ = false;
   bool saved_but_tree_hide_ = false;
-  bool closed_ = false;
+  bool archive_closed_ = false;
 };
 
 }  // namespace remont
