@@ -41,6 +41,10 @@
 #include "description/ElementTypes.h"
 #include "elements/qt/ElementSupport.h"
 #include "elements/qt/SkButtons.h"
+#include "elements/qt/SkEdits.h"
+#include "elements/qt/SkLists.h"
+#include "elements/qt/SkPanels.h"
+#include "elements/qt/SkSimple.h"
 #include "elements/qt/FrmForm.h"
 #include "elements/qt/SkForm.h"
 #include "elements/qt/SkItem.h"
@@ -135,6 +139,13 @@ void FillAnchor(QWidget* w, RHelpAction& request) {
   request.AnchorHeight = w->height();
   request.AnchorX = origin.x();
   request.AnchorY = origin.y();
+}
+
+void SetTextAlign(QWidget* w, const std::string& value) {
+  const std::string a = LowerCase(Trim(value));
+  const Qt::Alignment h = a == "left" ? Qt::AlignLeft : a == "right" ? Qt::AlignRight : Qt::AlignHCenter;
+  if (auto* l = qobject_cast<QLabel*>(w)) l->setAlignment(h | Qt::AlignVCenter);
+  else w->setStyleSheet(a == "left" ? "text-align: left;" : a == "right" ? "text-align: right;" : "");
 }
 
 }  // namespace
@@ -302,57 +313,60 @@ QWidget* TSkStract::MakeObject(QWidget* parent, const std::string& section, cons
 
   QWidget* w = nullptr;
   if (type == "button") {
-    auto* b = new QPushButton(parent);
-    b->setAutoDefault(false);
-    w = b;
+    w = new TSkButton(parent);
   } else if (type == "sp_button") {
-    auto* b = new QToolButton(parent);
-    b->setAutoRaise(true);
-    w = b;
-  } else if (type == "panel" || type == "flash" || type == "list_img" || type == "diagram" || type == "split") {
+    w = new TSkSpeedButton(parent);
+  } else if (type == "panel") {
+    w = new TSkPanel(parent);
+  } else if (type == "parent_panel") {
+    w = new TParentPanel(parent);
+  } else if (type == "split") {
+    w = new TSkSplitter(parent);
+  } else if (type == "flash" || type == "list_img" || type == "diagram") {
     auto* f = new QFrame(parent);
     f->setFrameShape(QFrame::NoFrame);
     w = f;
-  } else if (type == "parent_panel" || type == "media") {
+  } else if (type == "media") {
     w = new QWidget(parent);
-    if (type == "parent_panel") w->resize(100, 50);
   } else if (type == "html") {
     auto* h = new TSkHtml(parent);
     h->OnCommand = [this](const RHelpAction& r) { DispatchFromEvent(r); };
     w = h;
-  } else if (type == "label" || type == "image" || type == "gif" || type == "pic") {
+  } else if (type == "label") {
+    w = new TSkLabel(parent);
+  } else if (type == "pic") {
+    w = new TSkPic(parent);
+  } else if (type == "image" || type == "gif") {
     w = new QLabel(parent);
   } else if (type == "track_bar") {
-    w = new QSlider(Qt::Horizontal, parent);
+    w = new TSkTrackBar(parent);
   } else if (type == "tree") {
     w = new TSkTree(parent);
   } else if (type == "tree_ex") {
     w = new QTreeWidget(parent);
   } else if (type == "list_box") {
-    w = new QListWidget(parent);
+    w = new TSkListBox(parent);
   } else if (type == "scroll_box") {
     auto* area = new QScrollArea(parent);
     area->setWidget(new QWidget(area));
     area->setWidgetResizable(true);
     w = area;
   } else if (type == "edit_box") {
-    w = new QLineEdit(parent);
+    w = new TSkEditBox(parent);
   } else if (type == "check_box") {
     w = new TSkCheckBox(parent, section);
   } else if (type == "r_button") {
-    w = new QRadioButton(parent);
+    w = new TSkRadioButton(parent);
   } else if (type == "progress_bar") {
-    w = new QProgressBar(parent);
+    w = new TSkProgressBar(parent);
   } else if (type == "combo_box") {
-    w = new QComboBox(parent);
+    w = new TSkComboBox(parent);
   } else if (type == "grid") {
     w = new QTableWidget(parent);
   } else if (type == "html_grid") {
     w = new QTextBrowser(parent);
   } else if (type == "spin_edit") {
-    auto* s = new QSpinBox(parent);
-    s->setRange(-1, 1000000);
-    w = s;
+    w = new TSkSpinEdit(parent);
   } else {
     ShowError(msg::UnknownType(section, type));
     return nullptr;
@@ -362,21 +376,23 @@ QWidget* TSkStract::MakeObject(QWidget* parent, const std::string& section, cons
   Register(w, type);
   ConnectEvents(w, type);
   SetProperty(w, section, type);
+  if (auto* list = qobject_cast<TSkListBox*>(w))
+    connect(list, &TSkListBox::elementClick, this, [this, list] { ElementClick(list); });
   return entry->HoldsElements ? w : nullptr;
 }
 
 void TSkStract::ConnectEvents(QObject* element, const std::string& type) {
-  if (auto* b = qobject_cast<QAbstractButton*>(element)) {
-    if (type == "button" || type == "sp_button" || type == "check_box")
-      connect(b, &QAbstractButton::clicked, this, [this, b] { ElementClick(b); });
-  } else if (auto* t = qobject_cast<TSkTree*>(element)) {
-    t->OnClick = [this, t] { ElementClick(t); };
-  } else if (auto* c = qobject_cast<QComboBox*>(element)) {
-    connect(c, &QComboBox::currentIndexChanged, this, [this, c] { ElementClick(c); });
-  } else if (auto* l = qobject_cast<QListWidget*>(element)) {
-    connect(l, &QListWidget::itemDoubleClicked, this, [this, l] { ElementClick(l); });
-  }
-  if (type == "edit_box" || type == "panel" || type == "image") element->installEventFilter(this);
+  auto click = [this, element] { ElementClick(element); };
+  if (auto* b = qobject_cast<TSkButton*>(element)) connect(b, &TSkButton::elementClick, this, click);
+  else if (auto* sb = qobject_cast<TSkSpeedButton*>(element)) connect(sb, &TSkSpeedButton::elementClick, this, click);
+  else if (auto* c = qobject_cast<TSkCheckBox*>(element)) connect(c, &TSkCheckBox::elementClick, this, click);
+  else if (auto* p = qobject_cast<TSkPanel*>(element)) connect(p, &TSkPanel::elementClick, this, click);
+  else if (auto* cb = qobject_cast<TSkComboBox*>(element)) connect(cb, &TSkComboBox::elementClick, this, click);
+  else if (auto* t = qobject_cast<TSkTree*>(element)) t->OnClick = click;
+  else if (auto* e = qobject_cast<TSkEditBox*>(element))
+    connect(e, &TSkEditBox::elementKeyDown, this,
+            [this, element](int key, Qt::KeyboardModifiers shift) { ElementKeyDown(element, key, shift); });
+  if (type == "image") element->installEventFilter(this);
 }
 
 void TSkStract::BuildMenu(QMenu* menu, const std::string& section) {
@@ -435,11 +451,21 @@ void TSkStract::SetProperty(QObject* element, const std::string& section, const 
   }
   auto* w = qobject_cast<QWidget*>(element);
   if (w) ApplyCommonKeys(w, keys, section);
-  for (const std::string& key : keys) ApplyElementKey(element, type, LowerCase(key), reader_->ReadString(section, key));
-  // A panel never shows a caption; with moving on it moves the window.
-  if ((type == "panel" || type == "parent_panel" || type == "label" || type == "pic" || type == "gif") &&
-      window_->moving)
-    window_->AttachDragHandler(w);
+  const TAnchors anchors_before = w ? GetAnchors(w) : TAnchors{};
+  for (const std::string& key : keys) {
+    ApplyElementKey(element, type, LowerCase(key), reader_->ReadString(section, key));
+    // After every key: with moving on, a press on these moves the window.
+    if (window_->moving && w) {
+      auto drag = [this](Qt::MouseButton b) { window_->FormMouseDown(b); };
+      if (auto* p = qobject_cast<TSkPanel*>(w)) p->mouse_down = drag;
+      else if (auto* pp = qobject_cast<TParentPanel*>(w)) pp->mouse_down = drag;
+      else if (auto* l = qobject_cast<TSkLabel*>(w)) l->mouse_down = drag;
+      else if (auto* pic = qobject_cast<TSkPic*>(w)) pic->mouse_down = drag;
+      else if (type == "gif") window_->AttachDragHandler(w);
+    }
+  }
+  // Anchors the common keys set aside come back when no anchor key set any.
+  if (w && !(anchors_before == TAnchors{}) && GetAnchors(w) == TAnchors{}) SetAnchors(w, anchors_before);
 }
 
 void TSkStract::ApplyCommonKeys(QWidget* w, const std::vector<std::string>& keys, const std::string& section) {
@@ -451,9 +477,17 @@ void TSkStract::ApplyCommonKeys(QWidget* w, const std::vector<std::string>& keys
     } else if (key == "left") {
       w->move(StrToInt(value), w->y());
     } else if (key == "width") {
-      w->resize(StrToInt(value), w->height());
+      if (auto* pp = qobject_cast<TParentPanel*>(w)) pp->SetWidthText(value);
+      else w->resize(StrToInt(value), w->height());
     } else if (key == "height") {
-      w->resize(w->width(), StrToInt(value));
+      if (auto* pp = qobject_cast<TParentPanel*>(w)) pp->SetHeightText(value);
+      else w->resize(w->width(), StrToInt(value));
+    } else if (key == "align") {
+      // An aligned element fills its parent's side: the anchors that keep it there.
+      const std::string a = LowerCase(Trim(value));
+      const char* spec = a == "client" ? "0 0 0 0" : a == "top" ? "0 0 0 *" : a == "bottom" ? "0 * 0 0"
+                        : a == "left" ? "0 0 * 0" : a == "right" ? "* 0 0 0" : nullptr;
+      if (spec && w != window_ && w->parentWidget()) ApplyAnchorKey(w, spec);
     } else if (key == "enabled") {
       w->setEnabled(ParseBool(value, true));
     } else if (key == "visible") {
@@ -463,6 +497,18 @@ void TSkStract::ApplyCommonKeys(QWidget* w, const std::vector<std::string>& keys
       const QCursor c = CursorFor(value, ok);
       if (ok) w->setCursor(c);
     }
+  }
+}
+
+void TSkStract::ApplyElementSkin(QWidget* w, const std::string& spec, bool with_file) {
+  std::string rest = spec;
+  const std::string theme = CutToken(rest, "*");
+  if (!theme.empty()) SetThemeObject(w, theme);
+  // Buttons and combo boxes may name a skin file: it is taken only when newly registered.
+  if (with_file && !rest.empty()) {
+    const std::string file = GetProgramPath(rest);
+    if (skin_->AddSkin(file))
+      if (const auto* e = skin_->FindSkin(file)) w->setStyleSheet(e->style_sheet);
   }
 }
 
@@ -543,8 +589,9 @@ void TSkStract::ApplyElementKey(QObject* element, const std::string& type, const
     return;
   }
   if (key == "caption") {
+    if (type == "panel") return;  // a panel's caption is emptied after every key anyway
     if (auto* b = qobject_cast<QAbstractButton*>(element)) b->setText(ToQ(value));
-    else if (auto* l = qobject_cast<QLabel*>(element); l && type == "label") l->setText(ToQ(value));
+    else if (auto* l = qobject_cast<TSkLabel*>(element)) l->SetCaption(value);
     return;
   }
   if (type == "html") {
@@ -611,11 +658,74 @@ void TSkStract::ApplyElementKey(QObject* element, const std::string& type, const
     else if (key == "enable_control") box->SetEnableControls(value);
   } else if (type == "r_button") {
     if (key == "check") static_cast<QRadioButton*>(element)->setChecked(ParseBool(value, false));
+  } else if (type == "button") {
+    auto* b = static_cast<TSkButton*>(element);
+    if (key == "transparent") b->SetTransparent(ParseBool(value, true));
+    else if (key == "text_align") SetTextAlign(b, value);
+    else if (key == "skin") ApplyElementSkin(b, value, true);
+  } else if (type == "panel") {
+    auto* panel = static_cast<TSkPanel*>(element);
+    if (key == "visible_ex") {
+      if (ParseBool(value, true)) panel->ShowOrHide();
+    } else if (key == "min_width") {
+      panel->setMinimumWidth(StrToInt(value));
+    } else if (key == "max_width") {
+      panel->setMaximumWidth(StrToInt(value));
+    } else if (key == "min_height") {
+      panel->setMinimumHeight(StrToInt(value));
+    } else if (key == "skin") {
+      ApplyElementSkin(panel, value, false);
+    }
+  } else if (type == "parent_panel") {
+    auto* panel = static_cast<TParentPanel*>(element);
+    if (key == "color") panel->SetColor(ParseColor(value));
+    else if (key == "min_width") panel->setMinimumWidth(StrToInt(value));
+    else if (key == "min_height") panel->setMinimumHeight(StrToInt(value));
+  } else if (type == "edit_box") {
+    auto* edit = static_cast<TSkEditBox*>(element);
+    if (key == "only_number") {
+      edit->SetNumeric(ParseBool(value, false));
+    } else if (key == "min_link") {
+      auto* other = qobject_cast<TSkEditBox*>(GetEditBox(value));
+      if (other) edit->SetMinLink(other);
+    }
+  } else if (type == "combo_box") {
+    auto* combo = static_cast<TSkComboBox*>(element);
+    if (key == "count_line") {
+      combo->setMaxVisibleItems(StrToInt(value));
+    } else if (key == "load") {
+      combo->LoadListItems(value);
+      if (combo->count() > 0) combo->setCurrentIndex(0);
+    } else if (key == "read_only") {
+      combo->SetComboReadOnly(ParseBool(value, false));
+    } else if (key == "skin") {
+      ApplyElementSkin(combo, value, true);
+    }
+  } else if (type == "list_box") {
+    auto* list = static_cast<TSkListBox*>(element);
+    if (key == "load") list->LoadListItems(value);
+    else if (key == "multiselect") list->SetMultiSelect(ParseBool(value, false));
+    else if (key == "skin") ApplyElementSkin(list, value, false);
+  } else if (type == "spin_edit") {
+    auto* spin = static_cast<TSkSpinEdit*>(element);
+    if (key == "max") spin->SetUpperBound(StrToInt(value));
+    else if (key == "min") spin->SetLowerBound(StrToInt(value));
+  } else if (type == "split" || type == "track_bar" || type == "scroll_box" || type == "pic") {
+    if (key == "skin" && w) ApplyElementSkin(w, value, false);
   } else if (type == "label") {
+    auto* label = static_cast<TSkLabel*>(element);
     if (key == "html_title") {
-      if (auto* h = GetHtml(value)) h->SetTitleLabel(static_cast<QLabel*>(element));
+      if (auto* h = GetHtml(value)) h->SetTitleLabel(label);
     } else if (key == "word_wrap") {
-      static_cast<QLabel*>(element)->setWordWrap(ParseBool(value, false));
+      label->setWordWrap(ParseBool(value, false));
+    } else if (key == "auto_size") {
+      if (ParseBool(value, false)) label->adjustSize();
+    } else if (key == "url") {
+      label->SetUrlStyle(ParseBool(value, false));
+    } else if (key == "text_align") {
+      SetTextAlign(label, value);
+    } else if (key == "skin") {
+      ApplyElementSkin(label, value, false);
     }
   } else if (type == "sp_button") {
     if (key == "but_next_tree" || key == "but_prev_tree") {
@@ -625,11 +735,15 @@ void TSkStract::ApplyElementKey(QObject* element, const std::string& type, const
         else t->SetPrevButton(b);
       }
     } else if (key == "menu") {
-      if (QMenu* m = GetPopMenu(value)) {
-        auto* b = static_cast<QToolButton*>(element);
-        b->setMenu(m);
-        b->setPopupMode(QToolButton::MenuButtonPopup);
-      }
+      if (QMenu* m = GetPopMenu(value)) static_cast<TSkSpeedButton*>(element)->SetChevronMenu(m);
+    } else if (key == "transparent") {
+      static_cast<TSkSpeedButton*>(element)->SetTransparent(ParseBool(value, true));
+    } else if (key == "group") {
+      static_cast<TSkSpeedButton*>(element)->SetGroup(StrToInt(value));
+    } else if (key == "down") {
+      static_cast<TSkSpeedButton*>(element)->SetDownRemembered(ParseBool(value, false));
+    } else if (key == "skin") {
+      ApplyElementSkin(static_cast<QWidget*>(element), value, false);
     }
   }
 }
@@ -644,6 +758,19 @@ std::string TSkStract::ElementAction(const QObject* element) {
 
 void TSkStract::SetElementAction(QObject* element, const std::string& action) {
   element->setProperty(kActionProperty, QByteArray::fromStdString(action));
+  // The element classes keep their own copy of the action text.
+  if (auto* e = qobject_cast<TSkButton*>(element)) e->action = action;
+  else if (auto* e1 = qobject_cast<TSkSpeedButton*>(element)) e1->action = action;
+  else if (auto* e2 = qobject_cast<TSkPanel*>(element)) e2->action = action;
+  else if (auto* e3 = qobject_cast<TParentPanel*>(element)) e3->action = action;
+  else if (auto* e4 = qobject_cast<TSkSplitter*>(element)) e4->action = action;
+  else if (auto* e5 = qobject_cast<TSkListBox*>(element)) e5->action = action;
+  else if (auto* e6 = qobject_cast<TSkComboBox*>(element)) e6->action = action;
+  else if (auto* e7 = qobject_cast<TSkEditBox*>(element)) e7->action = action;
+  else if (auto* e8 = qobject_cast<TSkCheckBox*>(element)) e8->action = action;
+  else if (auto* e9 = qobject_cast<TSkRadioButton*>(element)) e9->action = action;
+  else if (auto* e10 = qobject_cast<TSkTrackBar*>(element)) e10->action = action;
+  else if (auto* e11 = qobject_cast<TSkLabel*>(element)) e11->action = action;
 }
 
 std::string TSkStract::ElementType(const QObject* element) {
@@ -741,13 +868,21 @@ void TSkStract::ShowError(const std::string& text) {
 // ------------------------------------------------------------ notifications
 
 void TSkStract::FormResized() {
-  for (QObject* o : Elements("panel")) {
-    (void)o;  // centring of panels lands with the panel element
-  }
+  for (QObject* o : Elements("panel"))
+    if (auto* p = qobject_cast<TSkPanel*>(o)) p->Recenter();
+  for (QObject* o : Elements("parent_panel"))
+    if (auto* p = qobject_cast<TParentPanel*>(o)) {
+      p->Recenter();
+      p->ApplyPercentSize();
+    }
   window_->SetFramePainting(true);
 }
 
-void TSkStract::FormResizing() { window_->SetFramePainting(false); }
+void TSkStract::FormResizing() {
+  window_->SetFramePainting(false);
+  for (QObject* o : Elements("parent_panel"))
+    if (auto* p = qobject_cast<TParentPanel*>(o)) p->RemeasurePercentSize();
+}
 
 void TSkStract::MaximizeChanged(bool maximised) {
   if (window_->but_max_maximised.empty() || window_->but_max_normal.empty()) return;
@@ -772,12 +907,7 @@ void TSkStract::SwapMaxButtons(bool maximised) {
 void TSkStract::CloseSplash() {}
 
 bool TSkStract::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress && ElementType(watched) == "edit_box") {
-    auto* ke = static_cast<QKeyEvent*>(event);
-    ElementKeyDown(watched, QtKeyToVirtualKey(ke->key()), ke->modifiers());
-  } else if (event->type() == QEvent::MouseButtonDblClick && ElementType(watched) == "panel") {
-    ElementClick(watched);
-  } else if (event->type() == QEvent::MouseButtonRelease && ElementType(watched) == "image") {
+  if (event->type() == QEvent::MouseButtonRelease && ElementType(watched) == "image") {
     ElementClick(watched);
   } else if (event->type() == QEvent::ToolTip) {
     // A list-box item wider than its box shows its whole caption as a hint.
@@ -810,15 +940,15 @@ void TSkStract::ElementClick(QObject* sender) {
   RHelpAction request;
   const std::string type = ElementType(sender);
   const std::string action = ElementAction(sender);
-  if (auto* combo = qobject_cast<QComboBox*>(sender)) {
-    if (combo->currentIndex() < 0) return;
-    request.Action = InsertValue(action, FromQ(combo->currentData().toString()), false);
+  if (auto* combo = qobject_cast<TSkComboBox*>(sender)) {
+    if (combo->ItemIndex() < 0) return;
+    request.Action = InsertValue(action, combo->GetSelectedValue(), false);
   } else if (auto* tree = qobject_cast<TSkTree*>(sender)) {
     request.Action = tree->ClickAction();
     if (request.Action.empty()) return;
-  } else if (auto* list = qobject_cast<QListWidget*>(sender); list && type == "list_box") {
-    QListWidgetItem* item = list->currentItem();
-    const std::string value = item ? FromQ(item->data(Qt::UserRole).toString()) : std::string();
+  } else if (auto* list = qobject_cast<TSkListBox*>(sender)) {
+    const int index = list->ItemIndex();
+    const std::string value = index >= 0 && index < list->count() ? list->GetItemValue(index) : std::string();
     if (value.empty()) return;
     request.Action = InsertValue(action, value, true);
   } else if (type == "button" || type == "sp_button") {

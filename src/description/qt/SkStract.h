@@ -136,6 +136,7 @@ class TSkStract : public QObject {
   void ApplyElementKey(QObject* element, const std::string& type, const std::string& key,
                        const std::string& value);
   void Register(QObject* element, const std::string& type);
+  void ApplyElementSkin(QWidget* w, const std::string& spec, bool with_file);
   void NameElement(QObject* element, QObject* owner, const std::string& section);
   void BuildMenu(QMenu* menu, const std::string& section);
   void ConnectEvents(QObject* element, const std::string& type);
