@@ -779,12 +779,35 @@ void Icons() {
 
 }  // namespace
 
+// The start-up picture, a plain file beside the viewer (not an archive entry).
+bool Splash(const QString& path) {
+  QImage img(480, 260, QImage::Format_RGB32);
+  img.fill(QColor(43, 58, 85));
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QColor(255, 255, 255));
+  QFont big("DejaVu Sans", 30, QFont::Bold);
+  p.setFont(big);
+  p.drawText(QRect(0, 40, 480, 60), Qt::AlignHCenter, QString::fromUtf8("Заря-2110"));
+  QFont small("DejaVu Sans", 12);
+  p.setFont(small);
+  p.setPen(QColor(216, 224, 240));
+  p.drawText(QRect(0, 110, 480, 30), Qt::AlignHCenter, QString::fromUtf8("Руководство по ремонту"));
+  p.drawText(QRect(0, 190, 480, 24), Qt::AlignHCenter, QString::fromUtf8("Загрузка…"));
+  p.end();
+  return img.save(path, "BMP");
+}
+
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: draw_pictures DIR\n");
+  if (argc != 2 && argc != 3) {
+    std::fprintf(stderr, "usage: draw_pictures DIR [SPLASH.bmp]\n");
     return 2;
+  }
+  if (argc == 3 && !Splash(QString::fromLocal8Bit(argv[2]))) {
+    std::fprintf(stderr, "draw_pictures: cannot write %s\n", argv[2]);
+    return 1;
   }
   g_dir = QString::fromLocal8Bit(argv[1]);
   if (!QDir().mkpath(g_dir + "/pages/img") || !QDir().mkpath(g_dir + "/icons")) {

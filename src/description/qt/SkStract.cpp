@@ -40,6 +40,7 @@
 #include "description/Command.h"
 #include "description/ElementTypes.h"
 #include "elements/qt/ElementSupport.h"
+#include "elements/ControlRules.h"
 #include "elements/qt/SkButtons.h"
 #include "elements/qt/SkEdits.h"
 #include "elements/qt/SkLists.h"
@@ -164,6 +165,7 @@ TSkStract::TSkStract(TSkForm* window, const std::string& description_file)
 
 TSkStract::~TSkStract() {
   reader_.reset();
+  CloseSplash();
   window_->SetFramePainting(false);
   window_->hide();
   // The window's hooks must not call an engine that is gone.
@@ -252,6 +254,7 @@ void TSkStract::LoadStruct() {
 
   ExecuteCommand(window_->start_command);
   if (splash_auto_close_) CloseSplash();
+  else if (splash_bar_) splash_bar_->setValue(splash_bar_->maximum());
   window_->SetFramePainting(true);
   window_->size_hook = [this](int, int) { FormResized(); };
   qApp->installEventFilter(this);  // hints of long list-box items
@@ -441,6 +444,7 @@ void TSkStract::BuildMenu(QMenu* menu, const std::string& section) {
 // ---------------------------------------------------------------- properties
 
 void TSkStract::SetProperty(QObject* element, const std::string& section, const std::string& type_in) {
+  StepSplash();
   const std::string type = LowerCase(type_in);
   const std::vector<std::string> keys = reader_->ReadSectionKeys(section);
   if (keys.empty()) return;
@@ -543,6 +547,19 @@ void TSkStract::ApplyFormKey(const std::string& key, const std::string& value) {
     f->moving = ParseBool(value, false);
   } else if (key == "esc_close") {
     f->esc_close = ParseBool(value, false);
+  } else if (key == "splash") {
+    ShowSplash(value);
+  } else if (key == "message_font") {
+    // The window's message font: the font spec applied over the current one.
+    QWidget probe;
+    probe.setFont(f->message_font);
+    f->message_font = ApplyFontSpec(&probe, value);
+  } else if (key == "hint_color" || key == "hint_font_color") {
+    const int c = ParseColor(value);
+    QPalette pal = QToolTip::palette();
+    pal.setColor(key == "hint_color" ? QPalette::ToolTipBase : QPalette::ToolTipText,
+                 QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF));
+    QToolTip::setPalette(pal);
   } else if (key == "splash_close_auto") {
     splash_auto_close_ = ParseBool(value, true);
   } else if (key == "help_id") {
@@ -904,7 +921,62 @@ void TSkStract::SwapMaxButtons(bool maximised) {
   apply(window_->but_max_normal, !maximised);
 }
 
-void TSkStract::CloseSplash() {}
+void TSkStract::CloseSplash() {
+  delete splash_window_;  // the bar and the picture go with it
+  splash_window_ = nullptr;
+  splash_bar_ = nullptr;
+}
+
+void TSkStract::ShowSplash(const std::string& spec) {
+  splash_step_ = 1;
+  std::string rest = spec;
+  const std::string file = CutToken(rest, "*");
+  // Splash pictures are plain files: a JPEG by its name as written, anything else from the program folder.
+  const bool jpeg = LowerCase(ExtractFileExt(file)) == ".jpg";
+  const auto path = FindLooseFile(jpeg ? file : GetProgramPath(file));
+  QPixmap picture;
+  if (!path || !picture.load(QString::fromStdString(*path)))
+    throw std::runtime_error(Cp1251ToUtf8(Ru("Не удаётся открыть файл ") + file));
+  if (!splash_window_) {
+    splash_window_ = new QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    splash_window_->setObjectName("splash");
+    auto* label = new QLabel(splash_window_);
+    label->setObjectName("splash_picture");
+  }
+  auto* label = splash_window_->findChild<QLabel*>("splash_picture");
+  label->setPixmap(picture);
+  label->setGeometry(0, 0, picture.width(), picture.height());
+  splash_window_->resize(picture.size());
+  if (!rest.empty()) {
+    if (!splash_bar_) {
+      splash_bar_ = new QProgressBar(splash_window_);
+      splash_bar_->setTextVisible(false);
+      splash_bar_->setRange(0, 100);
+      splash_bar_->setValue(0);
+    }
+    // Fields that are missing or not numbers end the reading; what was read stays.
+    int values[5] = {splash_step_, 0, 0, 0, 0};
+    int n = 0;
+    while (n < 5 && !rest.empty()) {
+      int v = 0;
+      if (!TryStrToInt(CutToken(rest, "*"), v)) break;
+      values[n++] = v;
+    }
+    if (n > 0) splash_step_ = values[0];
+    if (n >= 5) splash_bar_->setGeometry(values[1], values[2], values[3], values[4]);
+    else if (n >= 3) splash_bar_->move(values[1], values[2]);
+  }
+  if (QScreen* screen = QGuiApplication::primaryScreen())
+    splash_window_->move(screen->geometry().center() - splash_window_->rect().center());
+  splash_window_->show();
+  QCoreApplication::processEvents();
+}
+
+void TSkStract::StepSplash() {
+  if (!splash_bar_) return;
+  splash_bar_->setValue(NextSplashPosition(splash_bar_->value(), splash_step_));
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
 
 bool TSkStract::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonRelease && ElementType(watched) == "image") {

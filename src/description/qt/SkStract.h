@@ -19,6 +19,7 @@
 #include "description/ProfileReader.h"
 
 class QMenu;
+class QProgressBar;
 class QWidget;
 
 namespace remont {
@@ -105,6 +106,11 @@ class TSkStract : public QObject {
   void MaximizeChanged(bool maximised);
   void SwapMaxButtons(bool maximised);
   void CloseSplash();
+  // The form key splash: picture "*" step "*" left "*" top "*" width "*" height.
+  void ShowSplash(const std::string& spec);
+  void StepSplash();
+  QWidget* SplashWindow() const { return splash_window_; }
+  QProgressBar* SplashBar() const { return splash_bar_; }
 
   TSkForm* Window() const { return window_; }
   int PageIndex() const { return page_index_; }
@@ -174,6 +180,9 @@ class TSkStract : public QObject {
   std::vector<QPointer<QObject>> all_;
   std::map<std::string, std::vector<QPointer<QObject>>> lists_;
   int dispatch_depth_ = 0;
+  QWidget* splash_window_ = nullptr;
+  QProgressBar* splash_bar_ = nullptr;
+  int splash_step_ = 1;
 };
 
 }  // namespace remont
