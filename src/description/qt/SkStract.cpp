@@ -45,6 +45,7 @@
 #include "elements/qt/SkEdits.h"
 #include "elements/qt/SkLists.h"
 #include "elements/qt/SkPanels.h"
+#include "elements/qt/SkPopMenu.h"
 #include "elements/qt/SkSimple.h"
 #include "elements/qt/FrmForm.h"
 #include "elements/qt/SkForm.h"
@@ -307,7 +308,7 @@ QWidget* TSkStract::MakeObject(QWidget* parent, const std::string& section, cons
     return nullptr;
   }
   if (type == "pop_menu") {
-    auto* menu = new QMenu(window_);
+    auto* menu = new TSkPopMenu(window_);
     NameElement(menu, window_, section);
     BuildMenu(menu, section);
     Register(menu, type);
@@ -398,7 +399,8 @@ void TSkStract::ConnectEvents(QObject* element, const std::string& type) {
   if (type == "image") element->installEventFilter(this);
 }
 
-void TSkStract::BuildMenu(QMenu* menu, const std::string& section) {
+void TSkStract::BuildMenu(QMenu* plain, const std::string& section) {
+  auto* menu = static_cast<TSkPopMenu*>(plain);
   const std::vector<std::string> keys = reader_->ReadSectionKeys(section);
   if (keys.empty()) return;
   auto has = [&](const char* k) {
@@ -410,9 +412,14 @@ void TSkStract::BuildMenu(QMenu* menu, const std::string& section) {
     CurrentPlatform().ShowMessage(msg::MenuParamsMissing(section), MessageKind::Plain);
     return;
   }
-  const std::string glob = reader_->ReadString(section, "glob_action");
-  menu->setProperty("skGlobAction", QByteArray::fromStdString(glob));
-  auto add_items = [&](const char* caption_key, const char* action_key, const char* key_key) {
+  // The menu's fields first, wherever they stand in the section.
+  for (const std::string& key : keys) {
+    const std::string k = LowerCase(key);
+    const std::string v = reader_->ReadString(section, key);
+    if (k == "glob_action") menu->global_action = v;
+    else if (k == "length") menu->caption_limit = StrToInt(v);
+  }
+  auto add_items = [&](const char* caption_key, const char* action_key, const char* key_key, int& count) {
     std::string captions = reader_->ReadString(section, caption_key);
     std::string actions = reader_->ReadString(section, action_key);
     std::string shortcuts = reader_->ReadString(section, key_key);
@@ -420,25 +427,17 @@ void TSkStract::BuildMenu(QMenu* menu, const std::string& section) {
       const std::string caption = CutToken(captions, ";");
       std::string action = CutToken(actions, ";");
       const std::string shortcut = CutToken(shortcuts, ";");
-      if (action.empty()) action = glob;
-      auto* item = new TSkItem(menu);
-      item->action = action;
-      item->setText(ToQ(caption));
-      if (!shortcut.empty()) {
-        item->setShortcut(QKeySequence(ToQ(shortcut)));
-        window_->AddHotKey(shortcut + "*" + action);
-      }
+      if (action.empty()) action = menu->global_action;
+      TSkItem* item = menu->AddPopItem(caption, action, shortcut);
+      if (!shortcut.empty()) window_->AddHotKey(shortcut + "*" + action);
       connect(item, &QAction::triggered, this, [this, item] { ElementClick(item); });
-      menu->addAction(item);
+      ++count;
     }
   };
-  add_items("caption", "action", "key");
-  add_items("last_caption", "last_action", "last_key");
+  add_items("caption", "action", "key", menu->leading_count);
+  add_items("last_caption", "last_action", "last_key", menu->trailing_count);
   const int check = StrToIntDef(reader_->ReadString(section, "check"), -1);
-  if (check >= 0 && check < menu->actions().size()) {
-    menu->actions()[check]->setCheckable(true);
-    menu->actions()[check]->setChecked(true);
-  }
+  if (check != -1) menu->SetCheckedIndex(check);
 }
 
 // ---------------------------------------------------------------- properties
