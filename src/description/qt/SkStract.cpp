@@ -394,8 +394,10 @@ void TSkStract::ConnectEvents(QObject* element, const std::string& type) {
   else if (auto* cb = qobject_cast<TSkComboBox*>(element)) connect(cb, &TSkComboBox::elementClick, this, click);
   else if (auto* t = qobject_cast<TSkTree*>(element)) t->OnClick = click;
   else if (auto* e = qobject_cast<TSkEditBox*>(element))
-    connect(e, &TSkEditBox::elementKeyDown, this,
-            [this, element](int key, Qt::KeyboardModifiers shift) { ElementKeyDown(element, key, shift); });
+    // The box reports Qt key codes; the engine's key-down speaks virtual-key codes (Enter = 13).
+    connect(e, &TSkEditBox::elementKeyDown, this, [this, element](int key, Qt::KeyboardModifiers shift) {
+      ElementKeyDown(element, QtKeyToVirtualKey(key), shift);
+    });
   if (type == "image") element->installEventFilter(this);
 }
 
