@@ -60,7 +60,6 @@ namespace {
 constexpr char kActionProperty[] = "skAction";
 constexpr char kTypeProperty[] = "skType";
 constexpr char kDownProperty[] = "skDown";
-constexpr char kSavedPosProperty[] = "skSavedPos";
 // Commands that click buttons can call each other; deeper than this is a loop.
 constexpr int kMaxDispatchDepth = 32;
 
@@ -148,6 +147,35 @@ void SetTextAlign(QWidget* w, const std::string& value) {
   const Qt::Alignment h = a == "left" ? Qt::AlignLeft : a == "right" ? Qt::AlignRight : Qt::AlignHCenter;
   if (auto* l = qobject_cast<QLabel*>(w)) l->setAlignment(h | Qt::AlignVCenter);
   else w->setStyleSheet(a == "left" ? "text-align: left;" : a == "right" ? "text-align: right;" : "");
+}
+
+// The application's hint handler for list boxes: one for every window, made
+// by the first engine built. A list-box item wider than its box shows its
+// whole caption as a hint.
+class TListItemHints : public QObject {
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::ToolTip) return false;
+    auto* viewport = qobject_cast<QWidget*>(watched);
+    auto* list = viewport ? qobject_cast<QListWidget*>(viewport->parentWidget()) : nullptr;
+    if (!list || TSkStract::ElementType(list) != "list_box") return false;
+    auto* he = static_cast<QHelpEvent*>(event);
+    QListWidgetItem* item = list->itemAt(he->pos());
+    if (!item) return false;
+    const int text_width = QFontMetrics(QApplication::font()).horizontalAdvance(item->text());
+    if (list->width() - 25 >= text_width) return false;
+    const QRect r = list->visualItemRect(item);
+    QToolTip::showText(viewport->mapToGlobal(r.topLeft()) - QPoint(2, 1), item->text(), viewport, r);
+    return true;
+  }
+};
+
+void InstallListItemHints() {
+  static TListItemHints* hints = nullptr;
+  if (hints) return;
+  hints = new TListItemHints;
+  hints->setParent(qApp);
+  qApp->installEventFilter(hints);
 }
 
 }  // namespace
@@ -258,7 +286,7 @@ void TSkStract::LoadStruct() {
   else if (splash_bar_) splash_bar_->setValue(splash_bar_->maximum());
   window_->SetFramePainting(true);
   window_->size_hook = [this](int, int) { FormResized(); };
-  qApp->installEventFilter(this);  // hints of long list-box items
+  InstallListItemHints();
 }
 
 void TSkStract::ShowPage() {
@@ -326,6 +354,7 @@ QWidget* TSkStract::MakeObject(QWidget* parent, const std::string& section, cons
     w = new TParentPanel(parent);
   } else if (type == "split") {
     w = new TSkSplitter(parent);
+    SetAlign(w, EAlign::Left);  // the platform's splitter starts aligned left
   } else if (type == "flash" || type == "list_img" || type == "diagram") {
     auto* f = new QFrame(parent);
     f->setFrameShape(QFrame::NoFrame);
@@ -471,6 +500,8 @@ void TSkStract::SetProperty(QObject* element, const std::string& section, const 
   }
   // Anchors the common keys set aside come back when no anchor key set any.
   if (w && !(anchors_before == TAnchors{}) && GetAnchors(w) == TAnchors{}) SetAnchors(w, anchors_before);
+  // Keys may have moved or resized an aligned element: its container lays it out again.
+  if (w) RequestAlign(w);
 }
 
 void TSkStract::ApplyCommonKeys(QWidget* w, const std::vector<std::string>& keys, const std::string& section) {
@@ -488,11 +519,7 @@ void TSkStract::ApplyCommonKeys(QWidget* w, const std::vector<std::string>& keys
       if (auto* pp = qobject_cast<TParentPanel*>(w)) pp->SetHeightText(value);
       else w->resize(w->width(), StrToInt(value));
     } else if (key == "align") {
-      // An aligned element fills its parent's side: the anchors that keep it there.
-      const std::string a = LowerCase(Trim(value));
-      const char* spec = a == "client" ? "0 0 0 0" : a == "top" ? "0 0 0 *" : a == "bottom" ? "0 * 0 0"
-                        : a == "left" ? "0 0 * 0" : a == "right" ? "* 0 0 0" : nullptr;
-      if (spec && w != window_ && w->parentWidget()) ApplyAnchorKey(w, spec);
+      if (w != window_) SetAlign(w, ParseAlign(value));
     } else if (key == "enabled") {
       w->setEnabled(ParseBool(value, true));
     } else if (key == "visible") {
@@ -893,6 +920,9 @@ void TSkStract::FormResized() {
       p->Recenter();
       p->ApplyPercentSize();
     }
+  // A window that is not shown yet gets no resize events: its page and the
+  // containers on it are laid out from their sizes now.
+  if (QWidget* page = Page()) RelayoutChildren(page);
   window_->SetFramePainting(true);
 }
 
@@ -980,24 +1010,8 @@ void TSkStract::StepSplash() {
 }
 
 bool TSkStract::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseButtonRelease && ElementType(watched) == "image") {
-    ElementClick(watched);
-  } else if (event->type() == QEvent::ToolTip) {
-    // A list-box item wider than its box shows its whole caption as a hint.
-    auto* viewport = qobject_cast<QWidget*>(watched);
-    auto* list = viewport ? qobject_cast<QListWidget*>(viewport->parentWidget()) : nullptr;
-    if (list && ElementType(list) == "list_box") {
-      auto* he = static_cast<QHelpEvent*>(event);
-      if (QListWidgetItem* item = list->itemAt(he->pos())) {
-        const int text_width = QFontMetrics(QApplication::font()).horizontalAdvance(item->text());
-        if (list->width() - 25 < text_width) {
-          const QRect r = list->visualItemRect(item);
-          QToolTip::showText(viewport->mapToGlobal(r.topLeft()) - QPoint(2, 1), item->text(), viewport, r);
-          return true;
-        }
-      }
-    }
-  }
+  // Only this engine's own images are watched: a click reaches the engine that made it, once.
+  if (event->type() == QEvent::MouseButtonRelease && ElementType(watched) == "image") ElementClick(watched);
   return QObject::eventFilter(watched, event);
 }
 
@@ -1239,17 +1253,15 @@ void TSkStract::CmdSpeedButtonDown(const TSkCommand& commands, int i, const std:
 void TSkStract::CmdShowOrHide(const TSkCommand& commands, int i, const std::string& p1, const std::string&,
                               const RHelpAction&) {
   const std::string& name = commands.Commands()[static_cast<size_t>(i)].Name;
-  QWidget* w = nullptr;
-  bool keep_position = false;
-  if (name == "button_show_or_hide") w = GetButton(p1);
-  else if (name == "spbutton_show_or_hide") w = GetSpeedButton(p1);
-  else if (name == "panel_show_or_hide") w = GetPanel(p1), keep_position = true;
-  else if (name == "split_show_or_hide") w = GetSplitter(p1), keep_position = true;
-  if (!w) return;
-  if (keep_position && w->isVisibleTo(w->parentWidget())) w->setProperty(kSavedPosProperty, w->pos());
-  w->setVisible(!w->isVisibleTo(w->parentWidget()));
-  if (keep_position && w->isVisibleTo(w->parentWidget()) && w->property(kSavedPosProperty).isValid())
-    w->move(w->property(kSavedPosProperty).toPoint());
+  if (name == "button_show_or_hide") {
+    if (auto* b = qobject_cast<TSkButton*>(GetButton(p1))) b->ShowOrHide();
+  } else if (name == "spbutton_show_or_hide") {
+    if (auto* b = qobject_cast<TSkSpeedButton*>(GetSpeedButton(p1))) b->ShowOrHide();
+  } else if (name == "panel_show_or_hide") {
+    if (auto* p = qobject_cast<TSkPanel*>(GetPanel(p1))) p->ShowOrHide();
+  } else if (name == "split_show_or_hide") {
+    if (auto* s = qobject_cast<TSkSplitter*>(GetSplitter(p1))) s->ShowOrHide();
+  }
 }
 
 void TSkStract::CmdVisible(const TSkCommand&, int, const std::string& p1, const std::string& p2,

@@ -59,14 +59,32 @@ QFont ApplyFontSpec(QWidget* element, const std::string& spec) {
 }
 
 void SetAnchors(QWidget* element, const TAnchors& anchors) {
-  if (QWidget* parent = element->parentWidget()) TAnchorKeeper::For(parent)->Set(element, anchors);
+  if (QWidget* parent = element->parentWidget()) TChildLayout::For(parent)->SetAnchors(element, anchors);
 }
 
 TAnchors GetAnchors(const QWidget* element) {
+  const TChildLayout* layout = TChildLayout::Find(element->parentWidget());
+  return layout ? layout->Anchors(element) : TAnchors{};
+}
+
+void SetAlign(QWidget* element, EAlign align) {
   QWidget* parent = element->parentWidget();
-  if (!parent) return {};
-  auto* keeper = parent->findChild<TAnchorKeeper*>(QString(), Qt::FindDirectChildrenOnly);
-  return keeper ? keeper->Get(element) : TAnchors{};
+  if (!parent || element->isWindow()) return;
+  TChildLayout::For(parent)->SetAlign(element, align);
+}
+
+EAlign GetAlign(const QWidget* element) {
+  const TChildLayout* layout = TChildLayout::Find(element->parentWidget());
+  return layout ? layout->Align(element) : EAlign::None;
+}
+
+void RequestAlign(QWidget* element) {
+  if (!IsLaidOut(GetAlign(element))) return;
+  if (TChildLayout* layout = TChildLayout::Find(element->parentWidget())) layout->Relayout();
+}
+
+void RelayoutChildren(QWidget* container) {
+  if (TChildLayout* layout = TChildLayout::Find(container)) layout->Relayout();
 }
 
 void TCentring::SetCenterHorz(bool on) {
@@ -82,7 +100,7 @@ void TCentring::SetCenterVert(bool on) {
 void TCentring::Recenter() {
   QWidget* self = CentredWidget();
   const QWidget* parent = self->parentWidget();
-  if (!parent) return;
+  if (!parent || IsLaidOut(GetAlign(self))) return;  // the alignment places it
   const QSize outer = OuterSize(parent);
   QPoint pos = self->pos();
   if (center_horz_) pos.setX(CenteredPos(outer.width(), self->width()));
@@ -113,61 +131,144 @@ void ApplyAnchorKey(QWidget* element, const std::string& spec) {
   SetAnchors(element, r.anchors);
 }
 
-TAnchorKeeper::TAnchorKeeper(QWidget* parent) : QObject(parent), parent_(parent) {
-  parent->installEventFilter(this);
+TChildLayout::TChildLayout(QWidget* container) : QObject(container), container_(container) {
+  setObjectName("childLayout");
+  container->installEventFilter(this);
 }
 
-TAnchorKeeper* TAnchorKeeper::For(QWidget* parent) {
-  if (auto* k = parent->findChild<TAnchorKeeper*>(QString(), Qt::FindDirectChildrenOnly)) return k;
-  return new TAnchorKeeper(parent);
+TChildLayout* TChildLayout::For(QWidget* container) {
+  if (TChildLayout* layout = Find(container)) return layout;
+  return new TChildLayout(container);
 }
 
-void TAnchorKeeper::Capture(QWidget* child, Entry& e) {
+TChildLayout* TChildLayout::Find(const QWidget* container) {
+  if (!container) return nullptr;
+  return container->findChild<TChildLayout*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+void TChildLayout::Watch(QWidget* child) {
+  if (anchored_.count(child) || aligned_.count(child)) return;
+  child->installEventFilter(this);
+  connect(child, &QObject::destroyed, this, [this, child] {
+    anchored_.erase(child);
+    aligned_.erase(child);
+  });
+}
+
+void TChildLayout::Capture(QWidget* child, Anchored& e) {
   e.rect = {child->x(), child->y(), child->width(), child->height()};
-  e.parent_size = ClientSize(parent_);
+  e.parent_size = ClientSize(container_);
 }
 
-void TAnchorKeeper::Set(QWidget* child, const TAnchors& anchors) {
+void TChildLayout::SetAnchors(QWidget* child, const TAnchors& anchors) {
   if (anchors.Empty()) {
-    if (entries_.erase(child)) child->removeEventFilter(this);
+    anchored_.erase(child);
     return;
   }
-  const bool known = entries_.count(child) != 0;
-  Entry& e = entries_[child];
+  Watch(child);
+  Anchored& e = anchored_[child];
   e.anchors = anchors;
   Capture(child, e);
-  if (!known) {
-    child->installEventFilter(this);
-    connect(child, &QObject::destroyed, this, [this, child] { entries_.erase(child); });
+}
+
+TAnchors TChildLayout::Anchors(const QWidget* child) const {
+  auto it = anchored_.find(const_cast<QWidget*>(child));
+  return it == anchored_.end() ? TAnchors{} : it->second.anchors;
+}
+
+void TChildLayout::SetAlign(QWidget* child, EAlign align) {
+  if (align == EAlign::None) {
+    aligned_.erase(child);
+    return;
   }
+  Watch(child);
+  aligned_[child] = align;
+  Relayout();
 }
 
-TAnchors TAnchorKeeper::Get(const QWidget* child) const {
-  auto it = entries_.find(const_cast<QWidget*>(child));
-  return it == entries_.end() ? TAnchors{} : it->second.anchors;
+EAlign TChildLayout::Align(const QWidget* child) const {
+  auto it = aligned_.find(const_cast<QWidget*>(child));
+  return it == aligned_.end() ? EAlign::None : it->second;
 }
 
-void TAnchorKeeper::Follow() {
-  const QSize now = ClientSize(parent_);
-  moving_ = true;
-  for (auto& [child, e] : entries_) {
+std::vector<QWidget*> TChildLayout::AlignedChildren() const {
+  std::vector<QWidget*> out;
+  for (QObject* o : container_->children()) {
+    auto* w = qobject_cast<QWidget*>(o);
+    if (w && aligned_.count(w)) out.push_back(w);
+  }
+  return out;
+}
+
+std::vector<RAlignChild> TChildLayout::Describe(const std::vector<QWidget*>& children) const {
+  std::vector<RAlignChild> out;
+  for (QWidget* w : children) {
+    RAlignChild c;
+    c.align = Align(w);
+    c.visible = ElementVisible(w);
+    c.rect = {w->x(), w->y(), w->width(), w->height()};
+    c.min_width = w->minimumWidth();
+    c.min_height = w->minimumHeight();
+    c.max_width = w->maximumWidth();
+    c.max_height = w->maximumHeight();
+    out.push_back(c);
+  }
+  return out;
+}
+
+void TChildLayout::Place(QWidget* child, const TRect& r) {
+  if (child->geometry() == QRect(r.left, r.top, r.width, r.height)) return;
+  child->setGeometry(r.left, r.top, r.width, r.height);
+  // A container that is not shown gets its resize event only when it is: its
+  // own children are laid out now.
+  if (!child->isVisible()) RelayoutChildren(child);
+}
+
+void TChildLayout::Realign() {
+  const std::vector<QWidget*> children = AlignedChildren();
+  if (children.empty()) return;
+  const QRect client = container_->contentsRect();
+  const std::vector<TRect> rects =
+      AlignChildren({client.x(), client.y(), client.width(), client.height()}, Describe(children));
+  for (size_t i = 0; i < children.size(); ++i)
+    if (IsLaidOut(Align(children[i])) && ElementVisible(children[i])) Place(children[i], rects[i]);
+}
+
+void TChildLayout::Follow() {
+  const QSize now = ClientSize(container_);
+  for (auto& [child, e] : anchored_) {
+    if (IsLaidOut(Align(child))) continue;  // the alignment has the last word
     const TRect r = FollowAnchors(e.anchors, e.rect, e.parent_size.width(), e.parent_size.height(),
                                   now.width(), now.height());
-    child->setGeometry(r.left, r.top, r.width, r.height);
+    Place(child, r);
   }
-  moving_ = false;
 }
 
-bool TAnchorKeeper::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == parent_) {
-    if (event->type() == QEvent::Resize) Follow();
+void TChildLayout::Relayout() {
+  if (laying_out_) return;
+  laying_out_ = true;
+  Realign();
+  Follow();
+  laying_out_ = false;
+}
+
+bool TChildLayout::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (watched == container_) {
+    if (type == QEvent::Resize) Relayout();
     return false;
   }
-  if (!moving_ && (event->type() == QEvent::Move || event->type() == QEvent::Resize)) {
+  auto* child = static_cast<QWidget*>(watched);
+  if (laying_out_ || child->parentWidget() != container_) return false;
+  const bool geometry = type == QEvent::Move || type == QEvent::Resize;
+  if (aligned_.count(child) && IsLaidOut(aligned_[child]) &&
+      (geometry || type == QEvent::ShowToParent || type == QEvent::HideToParent)) {
+    Relayout();
+  } else if (geometry) {
     // Moved by someone else (a key, a splitter, ShowOrHide): the new place is
     // the one to keep.
-    auto it = entries_.find(static_cast<QWidget*>(watched));
-    if (it != entries_.end() && it->first->parentWidget() == parent_) Capture(it->first, it->second);
+    auto it = anchored_.find(child);
+    if (it != anchored_.end()) Capture(child, it->second);
   }
   return false;
 }

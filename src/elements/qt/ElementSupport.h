@@ -1,6 +1,6 @@
 // What the basic controls share on the Qt side: colours in the system's
 // encoding, the theme-object and hint flags, the anchor of a raised command,
-// font specs, anchors that follow the parent, and centring.
+// font specs, alignment and anchors that follow the container, and centring.
 #pragma once
 
 #include <QColor>
@@ -11,8 +11,10 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "description/HelpAction.h"
+#include "elements/AlignRules.h"
 #include "elements/ControlRules.h"
 
 namespace remont {
@@ -48,6 +50,17 @@ QFont ApplyFontSpec(QWidget* element, const std::string& spec);
 void SetAnchors(QWidget* element, const TAnchors& anchors);
 TAnchors GetAnchors(const QWidget* element);
 
+// Alignment in the container (the align key). Setting it lays the container
+// out at once; none and custom leave the element where it is.
+void SetAlign(QWidget* element, EAlign align);
+EAlign GetAlign(const QWidget* element);
+// After an element's geometry or visibility changed under the program's own
+// hand (keys, commands): its container is laid out again when it is aligned.
+void RequestAlign(QWidget* element);
+// Lays out the aligned and anchored children of a container, and of the
+// containers inside it, from its current size.
+void RelayoutChildren(QWidget* container);
+
 // Panels and parent panels: centring in the parent, kept after every resize
 // of the window through Recenter.
 class TCentring {
@@ -74,31 +87,49 @@ void ApplyAnchorKey(QWidget* element, const std::string& spec);
 // A mouse-down hook (the window's drag handler when its moving key is on).
 using MouseDownHandler = std::function<void(Qt::MouseButton)>;
 
-// Keeps the anchored children of one parent in place; made on demand.
-class TAnchorKeeper : public QObject {
+// Keeps the children of one container in place: the aligned ones by the
+// alignment rules, then the anchored ones by their anchors. Made on demand;
+// runs whenever the container is resized, and whenever an aligned child is
+// resized, moved, shown or hidden. Children of a container that is not shown
+// get no events from Qt yet, so the program also asks for the layout itself
+// (RequestAlign, RelayoutChildren).
+class TChildLayout : public QObject {
   Q_OBJECT
 
  public:
-  static TAnchorKeeper* For(QWidget* parent);
-  void Set(QWidget* child, const TAnchors& anchors);
-  TAnchors Get(const QWidget* child) const;
+  static TChildLayout* For(QWidget* container);
+  static TChildLayout* Find(const QWidget* container);
+
+  void SetAnchors(QWidget* child, const TAnchors& anchors);
+  TAnchors Anchors(const QWidget* child) const;
+  void SetAlign(QWidget* child, EAlign align);
+  EAlign Align(const QWidget* child) const;
+  // The aligned children (creation order) as the alignment rules see them.
+  std::vector<QWidget*> AlignedChildren() const;
+  std::vector<RAlignChild> Describe(const std::vector<QWidget*>& children) const;
+  // Aligned children, then anchored ones; nested containers follow.
+  void Relayout();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  explicit TAnchorKeeper(QWidget* parent);
-  struct Entry {
+  explicit TChildLayout(QWidget* container);
+  struct Anchored {
     TAnchors anchors;
-    TRect rect;        // taken at this parent client size
+    TRect rect;        // taken at this container client size
     QSize parent_size;
   };
-  void Capture(QWidget* child, Entry& e);
+  void Watch(QWidget* child);
+  void Capture(QWidget* child, Anchored& e);
+  void Realign();
   void Follow();
+  void Place(QWidget* child, const TRect& r);
 
-  QWidget* parent_;
-  std::map<QWidget*, Entry> entries_;
-  bool moving_ = false;
+  QWidget* container_;
+  std::map<QWidget*, Anchored> anchored_;
+  std::map<QWidget*, EAlign> aligned_;
+  bool laying_out_ = false;
 };
 
 }  // namespace remont

@@ -68,16 +68,21 @@ class TParentPanel : public QWidget, public TCentring {
 };
 
 // type split: a bar that resizes its neighbour when dragged and comes back
-// where it was when shown again.
+// where it was when shown again. An aligned bar finds its neighbour where the
+// platform's splitter does (the element just before it on its side) and keeps
+// it at least kMinSize pixels, leaving as much to the rest of the container;
+// a bar that is not aligned resizes the neighbour it was given.
 class TSkSplitter : public QFrame {
   Q_OBJECT
 
  public:
+  static constexpr int kMinSize = 30;
+
   explicit TSkSplitter(QWidget* parent = nullptr);
   void ShowOrHide();
   // The element the bar resizes: on its left (or above it) unless after is on.
   void SetNeighbour(QWidget* neighbour, bool after = false);
-  bool Vertical() const { return height() >= width(); }
+  bool Vertical() const;
 
   std::string action;
 
@@ -87,11 +92,17 @@ class TSkSplitter : public QFrame {
   void mouseMoveEvent(QMouseEvent* event) override;
 
  private:
+  // The aligned bar's neighbour and its limits, found when the bar is pressed.
+  void FindAlignedNeighbour();
+
   int saved_left_ = 0;
   int saved_top_ = 0;
   QPointer<QWidget> neighbour_;
   bool after_ = false;
   QPoint press_;
+  QPointer<QWidget> aligned_neighbour_;
+  int size_at_press_ = 0;
+  int max_size_ = 0;
 };
 
 }  // namespace remont
