@@ -5,7 +5,7 @@ set -euo pipefail
 
 PACKAGES=(
   cmake ninja-build g++ clang libclang-rt-dev
-  qt6-base-dev qt6-multimedia-dev zlib1g-dev
+  qt6-base-dev qt6-multimedia-dev qt6-translations-l10n zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation2
   xvfb xdotool imagemagick poppler-utils

@@ -599,7 +599,7 @@ void TSkStract::ApplyFormKey(const std::string& key, const std::string& value) {
     f->but_max_maximised += CutToken(rest, "*") + ";";
     f->but_max_normal += rest + ";";
   } else if (key == "hide_caption") {
-    if (ParseBool(value, true)) f->setWindowFlag(Qt::FramelessWindowHint, true);
+    f->SetHideCaption(ParseBool(value, true));
   } else if (key == "ico") {
     if (auto path = FindLooseFile(GetProgramPath(value))) QApplication::setWindowIcon(QIcon(QString::fromStdString(*path)));
   } else if (key == "skin") {
@@ -648,12 +648,9 @@ void TSkStract::ApplyElementKey(QObject* element, const std::string& type, const
     } else if (key == "link_tree") {
       if (auto* t = GetTree(value)) h->SetContentsTree(t);
     } else if (key == "label_title") {
-      if (auto* l = qobject_cast<QLabel*>(GetLabel(value))) h->SetTitleLabel(l);
+      if (auto* l = qobject_cast<TSkLabel*>(GetLabel(value))) h->SetTitleLabel(l);
     } else if (key == "menu") {
-      if (QMenu* m = GetPopMenu(value)) {
-        h->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(h, &QWidget::customContextMenuRequested, m, [m] { m->popup(QCursor::pos()); });
-      }
+      if (QMenu* m = GetPopMenu(value)) h->SetContextMenu(m);
     } else if (key == "move") {
       // The press moves the window instead of scrolling the page.
       if (ParseBool(value, false)) h->OnMoveWindow = [this](Qt::MouseButton b) { window_->FormMouseDown(b); };
@@ -764,7 +761,7 @@ void TSkStract::ApplyElementKey(QObject* element, const std::string& type, const
     } else if (key == "word_wrap") {
       label->setWordWrap(ParseBool(value, false));
     } else if (key == "auto_size") {
-      if (ParseBool(value, false)) label->adjustSize();
+      label->SetAutoSize(ParseBool(value, false));
     } else if (key == "url") {
       label->SetUrlStyle(ParseBool(value, false));
     } else if (key == "text_align") {
@@ -844,15 +841,16 @@ QObject* TSkStract::Find(const std::string& name, const std::string& type) {
   return nullptr;
 }
 
-bool TSkStract::AllElementsHave(const std::string& name) const {
-  for (QObject* o : AllElements())
-    if (SameText(NameOf(o), name)) return true;
-  return false;
-}
-
-QObject* TSkStract::GetControl(const std::string& name) {
+QObject* TSkStract::FindElement(const std::string& name) const {
   for (QObject* o : AllElements())
     if (SameText(NameOf(o), name)) return o;
+  return nullptr;
+}
+
+bool TSkStract::AllElementsHave(const std::string& name) const { return FindElement(name) != nullptr; }
+
+QObject* TSkStract::GetControl(const std::string& name) {
+  if (QObject* o = FindElement(name)) return o;
   ShowError(msg::GetControlNotFound(name));
   return nullptr;
 }

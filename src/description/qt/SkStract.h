@@ -57,6 +57,8 @@ class TSkStract : public QObject {
 
   // Lookups, names compared without regard to the case of Latin letters.
   QObject* GetControl(const std::string& name);
+  // The same lookup without a report: nothing found gives nullptr silently.
+  QObject* FindElement(const std::string& name) const;
   QObject* GetComponent(const std::string& name, const std::string& type);
   TSkHtml* GetHtml(const std::string& name);
   TSkTree* GetTree(const std::string& name);

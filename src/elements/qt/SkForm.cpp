@@ -51,7 +51,7 @@ int QtKeyToVirtualKey(int k) {
 }
 
 TSkForm::TSkForm(QWidget* owner) : QDialog(owner), hot_keys_(std::make_unique<TSkHotKey>()) {
-  setWindowFlags(kBaseFlags | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint);
+  ApplyWindowFlags();
   setSizeGripEnabled(false);
   message_font = font();
 }
@@ -75,45 +75,53 @@ int TSkForm::CurrentPage() const { return notebook_ ? notebook_->currentIndex() 
 
 void TSkForm::AddHotKey(const std::string& definition) { hot_keys_->Add(definition, CurrentPage()); }
 
+void TSkForm::ApplyWindowFlags() {
+  const bool was_visible = isVisible();
+  Qt::WindowFlags f = Qt::Window | Qt::FramelessWindowHint;
+  if (!caption_hidden_) {
+    f = kBaseFlags;
+    f.setFlag(Qt::WindowMinimizeButtonHint, min_button_);
+    f.setFlag(Qt::WindowMaximizeButtonHint, max_button_);
+    f.setFlag(Qt::WindowContextHelpButtonHint, help_switch);
+  }
+  setWindowFlags(f);
+  if (was_visible) show();
+}
+
 void TSkForm::SetSizeable(bool on) {
   sizeable = on;
-  const bool was_visible = isVisible();
-  Qt::WindowFlags f = windowFlags();
-  f.setFlag(Qt::WindowMaximizeButtonHint, on);
-  setWindowFlags(f);
+  max_button_ = on;
   if (on) {
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
   } else {
     setFixedSize(size());
   }
-  if (was_visible) show();
+  ApplyWindowFlags();
 }
 
 void TSkForm::SetDialog(bool on) {
   dialog_switch = on;
   esc_close = on;
-  const bool was_visible = isVisible();
-  Qt::WindowFlags f = windowFlags();
-  f.setFlag(Qt::WindowMaximizeButtonHint, !on);
-  f.setFlag(Qt::WindowMinimizeButtonHint, !on);
-  setWindowFlags(f);
+  max_button_ = !on;
+  min_button_ = !on;
   if (on) {
     setFixedSize(size());
   } else {
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
   }
-  if (was_visible) show();
+  ApplyWindowFlags();
 }
 
 void TSkForm::SetHelpButton(bool on) {
   help_switch = on;
-  const bool was_visible = isVisible();
-  Qt::WindowFlags f = windowFlags();
-  f.setFlag(Qt::WindowContextHelpButtonHint, on);
-  setWindowFlags(f);
-  if (was_visible) show();
+  ApplyWindowFlags();
+}
+
+void TSkForm::SetHideCaption(bool on) {
+  caption_hidden_ = on;
+  ApplyWindowFlags();
 }
 
 void TSkForm::SetFramePainting(bool on) { setUpdatesEnabled(on); }

@@ -67,6 +67,9 @@ class TSkForm : public QDialog {
   void SetSizeable(bool on);
   void SetDialog(bool on);
   void SetHelpButton(bool on);
+  // Key hide_caption: no caption bar (and so none of its buttons).
+  void SetHideCaption(bool on);
+  bool CaptionHidden() const { return caption_hidden_; }
   // Frame painting switch: off while an engine rebuilds or relays out.
   void SetFramePainting(bool on);
   bool IsMaximised() const;
@@ -95,7 +98,14 @@ class TSkForm : public QDialog {
   bool event(QEvent* event) override;
 
  private:
+  // The window's flags from the switches above: Qt keeps a frameless window
+  // only when no caption button is asked for, so they are made in one place.
+  void ApplyWindowFlags();
+
   QStackedWidget* notebook_ = nullptr;
+  bool min_button_ = true;
+  bool max_button_ = true;
+  bool caption_hidden_ = false;
   bool notebook_moving_ = false;
   std::unique_ptr<TSkHotKey> hot_keys_;
   QPropertyAnimation* effect_ = nullptr;

@@ -8,6 +8,8 @@
 namespace remont {
 
 TSkPanel::TSkPanel(QWidget* parent) : QFrame(parent) {
+  // Opaque: what lies under a panel never shows through it.
+  setAutoFillBackground(true);
   setFrameShape(QFrame::NoFrame);
   setLineWidth(0);
   setContentsMargins(0, 0, 0, 0);

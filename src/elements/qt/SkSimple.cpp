@@ -51,7 +51,30 @@ TSkLabel::TSkLabel(QWidget* parent) : QLabel(parent) {
   setTextFormat(Qt::PlainText);
 }
 
-void TSkLabel::SetCaption(const std::string& caption) { setText(ToQ(caption)); }
+void TSkLabel::SetCaption(const std::string& caption) {
+  setText(ToQ(caption));
+  AdjustBounds();
+}
+
+void TSkLabel::SetAutoSize(bool on) {
+  auto_size_ = on;
+  AdjustBounds();
+}
+
+void TSkLabel::AdjustBounds() {
+  if (!auto_size_) return;
+  QSize size = sizeHint();
+  if (wordWrap()) size = QSize(width(), heightForWidth(width()));
+  const int right = x() + width();
+  const bool keep_right = !wordWrap() && (alignment() & Qt::AlignRight);
+  setGeometry(keep_right ? right - size.width() : x(), y(), size.width(), size.height());
+  RequestAlign(this);
+}
+
+void TSkLabel::changeEvent(QEvent* event) {
+  QLabel::changeEvent(event);
+  if (event->type() == QEvent::FontChange) AdjustBounds();
+}
 
 void TSkLabel::SetUrlStyle(bool on) {
   url_ = on;

@@ -62,15 +62,24 @@ class TSkLabel : public QLabel {
   // colour and the default cursor.
   void SetUrlStyle(bool on);
   bool UrlStyle() const { return url_; }
+  // Key auto_size: the label takes the size of its caption, now and whenever
+  // the caption or the font changes (a wrapping label keeps its width and
+  // takes the height; a right-aligned one keeps its right edge).
+  void SetAutoSize(bool on);
+  bool AutoSize() const { return auto_size_; }
 
   std::string action;
   MouseDownHandler mouse_down;
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
+  void AdjustBounds();
+
   bool url_ = false;
+  bool auto_size_ = false;
 };
 
 }  // namespace remont

@@ -8,6 +8,7 @@
 #include "common/Helpers.h"
 #include "common/Platform.h"
 #include "common/qt/QtText.h"
+#include "elements/qt/SkSimple.h"
 #include "elements/qt/SkTree.h"
 #include "pages/PageRules.h"
 
@@ -34,6 +35,17 @@ TSkHtml::TSkHtml(QWidget* parent) : THtmlEx(parent) {
 }
 
 TSkHtml::~TSkHtml() { Viewer()->viewport()->removeEventFilter(this); }
+
+void TSkHtml::SetContextMenu(QMenu* menu) {
+  context_menu_ = menu;
+  // The right click lands on the browser's viewport, which hands it to the
+  // browser: the browser's own menu is what has to give way.
+  Viewer()->setContextMenuPolicy(Qt::CustomContextMenu);
+  disconnect(Viewer(), &QWidget::customContextMenuRequested, this, nullptr);
+  connect(Viewer(), &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+    if (context_menu_) context_menu_->popup(Viewer()->viewport()->mapToGlobal(pos));
+  });
+}
 
 void TSkHtml::SetMoveCursor(bool on) {
   move_cursor_ = on;
@@ -152,7 +164,7 @@ void TSkHtml::HtmlSelAll() {
 }
 
 void TSkHtml::HistoryChanged() {
-  if (title_label_ && HistoryIndex() < HistoryCount()) title_label_->setText(ToQ(HistoryItem(HistoryIndex()).title));
+  if (title_label_ && HistoryIndex() < HistoryCount()) title_label_->SetCaption(HistoryItem(HistoryIndex()).title);
   UpdateBars();
 }
 

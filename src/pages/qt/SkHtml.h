@@ -6,6 +6,8 @@
 #pragma once
 
 #include <QLabel>
+#include <QMenu>
+#include <QPointer>
 #include <functional>
 #include <string>
 
@@ -14,6 +16,7 @@
 
 namespace remont {
 
+class TSkLabel;
 class TSkTree;
 
 class TSkHtml : public THtmlEx {
@@ -41,8 +44,11 @@ class TSkHtml : public THtmlEx {
   bool ZoomPictures() const { return zoom_pictures_; }
   void SetContentsTree(TSkTree* tree) { tree_ = tree; }
   TSkTree* ContentsTree() const { return tree_; }
-  void SetTitleLabel(QLabel* label) { title_label_ = label; }
-  QLabel* TitleLabel() const { return title_label_; }
+  void SetTitleLabel(TSkLabel* label) { title_label_ = label; }
+  // Key menu: the page's context menu (instead of the view's own).
+  void SetContextMenu(QMenu* menu);
+  QMenu* ContextMenu() const { return context_menu_; }
+  TSkLabel* TitleLabel() const { return title_label_; }
 
   // Selects the node of the linked tree that holds the page (none when no
   // node does); recorded in the tree's history, no command raised.
@@ -83,7 +89,8 @@ class TSkHtml : public THtmlEx {
   bool move_cursor_ = false;
   bool zoom_pictures_ = true;
   TSkTree* tree_ = nullptr;
-  QLabel* title_label_ = nullptr;
+  TSkLabel* title_label_ = nullptr;
+  QPointer<QMenu> context_menu_;
   QString clicked_href_;  // the raw target of the link under the last mouse release
 };
 

@@ -12,6 +12,7 @@
 #include "common/qt/QtText.h"
 #include "description/Command.h"
 #include "description/qt/SkStract.h"
+#include "elements/qt/SkTree.h"
 
 namespace remont {
 namespace {
@@ -73,8 +74,6 @@ TfrmAbout::TfrmAbout(QWidget* owner) : TSkForm(owner) {
 TfrmMain::TfrmMain(QWidget* owner) : TSkForm(owner) {
   setObjectName("frmMain");
   setWindowTitle(ToQ(msg::MainCaption()));
-  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                 Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
   resize(775, 513);
   setFont(QFont("MS Sans Serif"));
 }
@@ -112,9 +111,15 @@ void TfrmMain::MainHelpAction(const RHelpAction& request) {
 void TfrmMain::ShowHelpAction(const RHelpAction& request) {
   const std::string name = FirstCommand(request);
   if (name == "visible_but_tree") {
-    QWidget* tree_widget = reinterpret_cast<QWidget*>(show_engine_->GetTree("tree"));
-    QWidget* open = show_engine_->GetSpeedButton("but_tree_open");
-    QWidget* hide = show_engine_->GetSpeedButton("but_tree_hide");
+    // The two buttons are found by name whatever their type.
+    auto button = [this](const char* button_name) -> QWidget* {
+      auto* w = qobject_cast<QWidget*>(show_engine_->FindElement(button_name));
+      if (!w) show_engine_->ShowError(msg::GetComponentNotFound(button_name));
+      return w;
+    };
+    QWidget* tree_widget = show_engine_->GetTree("tree");
+    QWidget* open = button("but_tree_open");
+    QWidget* hide = button("but_tree_hide");
     if (!tree_widget || !open || !hide) return;
     if (!tree_widget->isVisibleTo(tree_widget->parentWidget())) {
       saved_but_tree_open_ = open->isVisibleTo(open->parentWidget());

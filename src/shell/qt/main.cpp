@@ -13,6 +13,7 @@
 #include "common/Messages.h"
 #include "common/qt/QtPlatform.h"
 #include "common/qt/QtText.h"
+#include "common/qt/Translations.h"
 #include "shell/SingleInstance.h"
 #include "shell/qt/FrmMain.h"
 
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
 
   QApplication app(argc, argv);
   QApplication::setApplicationName("Remont");
+  remont::InstallQtTranslations();
   remont::QtPlatform platform;
   remont::SetPlatform(&platform);
 

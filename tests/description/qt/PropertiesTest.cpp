@@ -4,6 +4,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QStackedWidget>
@@ -17,6 +19,8 @@
 #include "elements/qt/SkEdits.h"
 #include "elements/qt/SkForm.h"
 #include "elements/qt/SkLists.h"
+#include "elements/qt/SkSimple.h"
+#include "pages/qt/SkHtml.h"
 #include "support/FakePlatform.h"
 #include "support/TempDir.h"
 
@@ -89,6 +93,38 @@ TEST_F(PropertiesTest, CommonKeysInReverseOrderBeforeTypeKeys) {
   // For b the alignment comes first and the width afterwards; an aligned
   // element is laid out again after its keys, so the alignment has the last word.
   EXPECT_EQ(engine->GetLabel("b")->size(), QSize(300, 200));
+}
+
+TEST_F(PropertiesTest, AutoSizedLabelFollowsItsCaptionAndFont) {
+  TSkForm form;
+  auto engine = Build(form,
+                      "[f]\ntype=form\n"
+                      "[site]\ntype=label\nwidth=8\ncaption=http://www.zarya-auto.example/manual\nauto_size=1\n"
+                      "[big]\ntype=label\nauto_size=1\ncaption=Шрифт\nfont=*30\n");
+  auto* site = qobject_cast<TSkLabel*>(engine->GetLabel("site"));
+  ASSERT_NE(site, nullptr);
+  EXPECT_GE(site->width(), site->fontMetrics().horizontalAdvance("http://www.zarya-auto.example/manual"));
+  site->SetCaption("w");
+  EXPECT_LT(site->width(), 40);
+  auto* big = qobject_cast<TSkLabel*>(engine->GetLabel("big"));
+  EXPECT_GE(big->height(), big->fontMetrics().height());  // the font written after auto_size counts too
+  EXPECT_GE(big->width(), big->fontMetrics().horizontalAdvance(QString::fromUtf8("Шрифт")));
+}
+
+TEST_F(PropertiesTest, TheHtmlMenuKeyReplacesTheViewsOwnMenu) {
+  TSkForm form;
+  auto engine = Build(form,
+                      "[f]\ntype=form\nwidth=400\nheight=300\n"
+                      "[page_menu]\ntype=pop_menu\ncaption=Копировать;Выделить всё\naction=html_copy*page;html_sel_all*page\n"
+                      "[page]\ntype=html\nalign=client\nmenu=page_menu\n");
+  form.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+  auto* html = qobject_cast<TSkHtml*>(engine->GetHtml("page"));
+  QWidget* viewport = html->Viewer()->viewport();
+  QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(30, 30), viewport->mapToGlobal(QPoint(30, 30)));
+  QApplication::sendEvent(viewport, &event);
+  EXPECT_EQ(QApplication::activePopupWidget(), engine->GetPopMenu("page_menu"));
+  if (QWidget* popup = QApplication::activePopupWidget()) popup->hide();
 }
 
 TEST_F(PropertiesTest, SplashStepsWrapAtAHundred) {

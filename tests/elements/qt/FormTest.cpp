@@ -157,3 +157,42 @@ TEST_F(FormTest, AWindowHoldingTheFocusItselfFiresEachHotKeyOnce) {
 
 }  // namespace
 }  // namespace remont
+
+namespace remont {
+namespace {
+
+// The caption bar and its buttons from the form keys, in either order.
+TEST(FormCaptionTest, HideCaptionWinsOverDialogSizeAndHelpInAnyOrder) {
+  struct Case {
+    const char* keys;
+    bool frameless;
+    bool min;
+    bool max;
+  };
+  const Case cases[] = {
+      {"dialog=1\nhide_caption=1\n", true, false, false},
+      {"hide_caption=1\ndialog=1\n", true, false, false},
+      {"hide_caption=1\nbut_help=help*x.hlp\nsize=1\n", true, false, false},
+      {"hide_caption=0\ndialog=1\n", false, false, false},
+      {"dialog=1\n", false, false, false},
+      {"size=0\n", false, true, false},
+      {"", false, true, true},
+  };
+  for (const auto& c : cases) {
+    FakePlatform platform;
+    test::LooseProgram program;
+    TSkForm window;
+    program.Write("desc.txt", std::string("[frm]\ntype=form\n") + c.keys);
+    TSkStract engine(&window, "desc.txt");
+    engine.LoadStruct();
+    const Qt::WindowFlags f = window.windowFlags();
+    EXPECT_EQ(f.testFlag(Qt::FramelessWindowHint), c.frameless) << c.keys;
+    EXPECT_EQ(f.testFlag(Qt::WindowTitleHint), !c.frameless) << c.keys;
+    EXPECT_EQ(f.testFlag(Qt::WindowMinimizeButtonHint), c.min) << c.keys;
+    EXPECT_EQ(f.testFlag(Qt::WindowMaximizeButtonHint), c.max) << c.keys;
+    EXPECT_TRUE(platform.messages.empty()) << c.keys;
+  }
+}
+
+}  // namespace
+}  // namespace remont

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -177,6 +178,23 @@ TEST_F(Container, SplitterResizesItsNeighbour) {
   QTest::mouseRelease(split, Qt::LeftButton, {}, QPoint(32, 10));
   EXPECT_EQ(left->width(), 130);
   EXPECT_EQ(split->x(), 130);
+}
+
+// A panel without a colour hides what lies under it (page text, say).
+TEST_F(Container, APanelIsOpaque) {
+  auto* text = new QLabel(QString(40, QChar('W')), box);
+  text->setStyleSheet("color: black; font-size: 30px;");
+  text->setGeometry(0, 0, 400, 100);
+  auto* panel = new TSkPanel(box);
+  panel->setGeometry(0, 0, 400, 100);
+  panel->show();
+  text->show();
+  const QImage shot = box->grab(QRect(0, 0, 400, 100)).toImage();
+  const QRgb first = shot.pixel(0, 0);
+  int differing = 0;
+  for (int y = 0; y < shot.height(); ++y)
+    for (int x = 0; x < shot.width(); ++x) differing += shot.pixel(x, y) != first;
+  EXPECT_EQ(differing, 0);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "common/Cp1251.h"
 #include "common/Helpers.h"
+#include "elements/qt/SkSimple.h"
 #include "elements/qt/SkTree.h"
 #include "pages/qt/SkHtml.h"
 #include "support/FakePlatform.h"
@@ -45,7 +46,7 @@ TEST(SkHtmlRenderTest, PageWithPicturesTableAndRussianTitle) {
 
   QWidget window;
   auto* layout = new QVBoxLayout(&window);
-  auto* label = new QLabel(&window);
+  auto* label = new TSkLabel(&window);
   auto* html = new TSkHtml(&window);
   label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   layout->addWidget(label);

@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMenu>
+#include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -13,6 +15,7 @@
 #include "common/Cp1251.h"
 #include "common/Messages.h"
 #include "common/qt/QtText.h"
+#include "elements/qt/SkSimple.h"
 #include "elements/qt/SkTree.h"
 #include "pages/PageRules.h"
 #include "support/FakePlatform.h"
@@ -224,7 +227,7 @@ TEST_F(SkHtmlTest, GoingBackRestoresThePositionAndALoadDropsTheEntriesAhead) {
 }
 
 TEST_F(SkHtmlTest, TitleLabelShowsTheTitleOfTheEntryShown) {
-  QLabel label;
+  TSkLabel label;
   html.SetTitleLabel(&label);
   html.LoadPage("pages/a.htm");
   EXPECT_EQ(label.text(), "A");
@@ -234,8 +237,33 @@ TEST_F(SkHtmlTest, TitleLabelShowsTheTitleOfTheEntryShown) {
   EXPECT_EQ(label.text(), "A");
 }
 
+TEST_F(SkHtmlTest, AnAutoSizedTitleLabelFollowsEachTitle) {
+  TSkLabel label;
+  label.resize(5, 20);
+  label.SetAutoSize(true);
+  html.SetTitleLabel(&label);
+  html.LoadPage("pages/b.htm");
+  const int long_width = label.fontMetrics().horizontalAdvance(QString::fromUtf8("Вторая страница"));
+  EXPECT_GE(label.width(), long_width);  // the whole title, not its first letter
+  html.LoadPage("pages/a.htm");
+  EXPECT_LT(label.width(), long_width);  // and narrower again for a short one
+  EXPECT_GE(label.width(), label.fontMetrics().horizontalAdvance("A"));
+}
+
+TEST_F(SkHtmlTest, TheContextMenuIsTheDescriptionsMenu) {
+  QMenu menu;
+  menu.addAction("own");
+  html.SetContextMenu(&menu);
+  html.LoadPage("pages/a.htm");
+  QWidget* viewport = html.Viewer()->viewport();
+  QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(20, 20), viewport->mapToGlobal(QPoint(20, 20)));
+  QApplication::sendEvent(viewport, &event);
+  EXPECT_EQ(QApplication::activePopupWidget(), &menu);  // not the view's own menu
+  menu.hide();
+}
+
 TEST_F(SkHtmlTest, MissingPageThrowsAndLeavesPageTitleHistoryAndBarsAsTheyWere) {
-  QLabel label;
+  TSkLabel label;
   html.SetTitleLabel(&label);
   html.LoadPage("pages/a.htm");
   html.LoadPage("pages/b.htm");

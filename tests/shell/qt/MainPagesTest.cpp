@@ -86,5 +86,47 @@ TEST_F(MainPagesTest, AnUnknownOwnerCommandShowsTheWholeActionText) {
   EXPECT_EQ(platform.messages, (Texts{"strange*1//test*z", "weird*a*b//test*y"}));
 }
 
+// Every engine on the main window and the search window is built; a click on
+// an element reaches only the engine that made it, once.
+TEST_F(MainPagesTest, AnImageClickReachesOnlyItsOwnEngineOnce) {
+  program.Write("struct_main.txt",
+                "[main]\ntype=form\n"
+                "[pic]\ntype=image\nleft=10\ntop=10\nwidth=80\nheight=60\naction=go_main//test*pic\n");
+  program.Write("struct_search.txt", "[search]\ntype=form\n[edit_find]\ntype=edit_box\n");
+  TfrmMain main;
+  TfrmSearch search(&main);
+  main.SetSearchWindow(&search);
+  main.FormCreate();
+  search.FormCreate();
+  ASSERT_TRUE(test::ShowActive(&main));
+  QWidget* pic = main.MainEngine()->GetImage("pic");
+  ASSERT_NE(pic, nullptr);
+  QTest::mouseClick(pic, Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_EQ(main.CurrentPage(), 1);
+  EXPECT_EQ(platform.messages, (Texts{"pic*"}));
+}
+
+// visible_but_tree finds the two tree buttons by name whatever their type.
+TEST_F(MainPagesTest, TreeButtonsOfAnyTypeFollowTheTree) {
+  for (const char* type : {"button", "sp_button", "label"}) {
+    program.Write("struct_show.txt", std::string("[show]\ntype=form\n[tree]\ntype=tree\n") +
+                                         "[but_tree_open]\ntype=" + type + "\n[but_tree_hide]\ntype=" + type + "\n");
+    platform.messages.clear();
+    TfrmMain main;
+    main.FormCreate();
+    TSkStract* show = main.ShowEngine();
+    auto* open = qobject_cast<QWidget*>(show->GetControl("but_tree_open"));
+    auto* hide = qobject_cast<QWidget*>(show->GetControl("but_tree_hide"));
+    ASSERT_TRUE(open && hide) << type;
+    show->ExecuteCommand("tree_show_or_hide*tree//visible_but_tree");
+    EXPECT_TRUE(open->isHidden()) << type;
+    EXPECT_TRUE(hide->isHidden()) << type;
+    show->ExecuteCommand("tree_show_or_hide*tree//visible_but_tree");
+    EXPECT_FALSE(open->isHidden()) << type;  // their visibility saved before they were hidden
+    EXPECT_FALSE(hide->isHidden()) << type;
+    EXPECT_TRUE(platform.messages.empty()) << type << ": " << (platform.messages.empty() ? "" : platform.messages[0]);
+  }
+}
+
 }  // namespace
 }  // namespace remont
