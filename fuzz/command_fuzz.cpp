@@ -5,7 +5,7 @@
 #include <string>
 
 #include "common/Cp1251.h"
-#include "description/Command.h"
+#include "common/Command.h"
 
 namespace {
 

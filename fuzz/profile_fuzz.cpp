@@ -8,7 +8,7 @@
 
 #include "common/Cp1251.h"
 #include "description/BuildPlan.h"
-#include "description/ElementTypes.h"
+#include "elements/ElementTypes.h"
 #include "description/ProfileReader.h"
 
 namespace {

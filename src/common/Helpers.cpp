@@ -214,4 +214,14 @@ std::vector<std::string> SplitLines(const std::string& text) {
   return lines;
 }
 
+bool SamePageName(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    const char x = a[i] == '\\' ? '/' : LowerLatin(a[i]);
+    const char y = b[i] == '\\' ? '/' : LowerLatin(b[i]);
+    if (x != y) return false;
+  }
+  return true;
+}
+
 }  // namespace remont

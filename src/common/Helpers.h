@@ -28,6 +28,9 @@ void SetProgramDir(const std::string& dir);  // the viewer's own start-up and te
 std::string GetProgramPath(const std::string& name);
 std::string JoinPath(const std::string& name, const std::string& base);
 bool IsAbsolutePath(const std::string& name);
+// Page names compared as the trees compare them: Latin letters folded, "\"
+// and "/" the same character (content authored with either works).
+bool SamePageName(const std::string& a, const std::string& b);
 
 std::string AddBackslash(const std::string& t);  // adds the trailing "/"
 std::string DelBackslash(const std::string& t);  // removes the trailing "/"

@@ -4,7 +4,7 @@
 #include <unordered_set>
 
 #include "common/Cp1251.h"
-#include "description/ElementTypes.h"
+#include "elements/ElementTypes.h"
 
 namespace remont {
 namespace {

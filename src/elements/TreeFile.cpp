@@ -4,7 +4,7 @@
 
 #include "common/Cp1251.h"
 #include "common/Helpers.h"
-#include "description/Command.h"
+#include "common/Command.h"
 
 namespace remont {
 

@@ -84,20 +84,9 @@ std::vector<std::string> StyleSheetLinks(const std::string& bytes) {
   return hrefs;
 }
 
-namespace {
-std::string FoldPageName(const std::string& s) {
-  std::string r = LowerLatinCase(s);
-  for (char& c : r)
-    if (c == '\\') c = '/';
-  return r;
-}
-}  // namespace
-
-bool SamePageName(const std::string& a, const std::string& b) { return FoldPageName(a) == FoldPageName(b); }
-
 std::string StripProgramDir(const std::string& name) {
   const std::string dir = GetProgramDir();
-  if (name.size() >= dir.size() && FoldPageName(name.substr(0, dir.size())) == FoldPageName(dir))
+  if (name.size() >= dir.size() && SamePageName(name.substr(0, dir.size()), dir))
     return name.substr(dir.size());
   return name;
 }

@@ -32,10 +32,6 @@ std::vector<std::string> StyleSheetLinks(const std::string& bytes);
 // letters folded, "\" and "/" alike); any other name unchanged.
 std::string StripProgramDir(const std::string& name);
 
-// Page names compared as the trees compare them: Latin letters folded, "\"
-// and "/" the same character (content authored with either works).
-bool SamePageName(const std::string& a, const std::string& b);
-
 // The link rules, in the order they are tried; the first that fits decides.
 enum class LinkKind {
   External,  // "http:" or "ftp:" anywhere in the lower-case target

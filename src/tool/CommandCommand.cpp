@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "common/Cp1251.h"
-#include "description/Command.h"
+#include "common/Command.h"
 #include "tool/ToolCommand.h"
 
 namespace remont::tool {

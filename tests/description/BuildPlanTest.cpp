@@ -7,7 +7,7 @@
 
 #include "common/Cp1251.h"
 #include "common/Messages.h"
-#include "description/ElementTypes.h"
+#include "elements/ElementTypes.h"
 
 namespace remont {
 namespace {

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "description/HelpAction.h"
+#include "common/HelpAction.h"
 #include "description/ProfileReader.h"
 
 class QMenu;

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "description/HelpAction.h"
+#include "common/HelpAction.h"
 #include "elements/AlignRules.h"
 #include "elements/ControlRules.h"
 

@@ -13,7 +13,7 @@
 #include <memory>
 #include <string>
 
-#include "description/HelpAction.h"
+#include "common/HelpAction.h"
 
 namespace remont {
 

@@ -11,7 +11,6 @@
 #include "common/Cp1251.h"
 #include "common/Helpers.h"
 #include "common/qt/QtText.h"
-#include "pages/PageRules.h"
 
 namespace remont {
 namespace {

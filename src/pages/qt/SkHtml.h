@@ -11,7 +11,7 @@
 #include <functional>
 #include <string>
 
-#include "description/HelpAction.h"
+#include "common/HelpAction.h"
 #include "pages/qt/HtmlEx.h"
 
 namespace remont {

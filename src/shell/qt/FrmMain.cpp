@@ -10,7 +10,7 @@
 #include "common/Messages.h"
 #include "common/Platform.h"
 #include "common/qt/QtText.h"
-#include "description/Command.h"
+#include "common/Command.h"
 #include "description/qt/SkStract.h"
 #include "elements/qt/SkTree.h"
 

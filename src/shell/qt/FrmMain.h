@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "description/HelpAction.h"
+#include "common/HelpAction.h"
 #include "elements/qt/SkForm.h"
 
 namespace remont {

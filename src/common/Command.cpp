@@ -1,4 +1,4 @@
-#include "description/Command.h"
+#include "common/Command.h"
 
 #include "common/Cp1251.h"
 #include "common/Helpers.h"

@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <string>
 
-#include "description/HelpAction.h"
+#include "common/HelpAction.h"
 #include <vector>
 
 namespace remont {

@@ -1,4 +1,4 @@
-#include "description/Command.h"
+#include "common/Command.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "description/ElementTypes.h"
+#include "elements/ElementTypes.h"
 
 #include <string>
 
