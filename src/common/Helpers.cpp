@@ -191,6 +191,15 @@ std::string ExtractFileExt(const std::string& path) {
 
 bool IsEven(int n) { return n % 2 == 0; }
 
+bool IsIdentifier(const std::string& name) {
+  if (name.empty() || (name[0] >= '0' && name[0] <= '9')) return false;
+  for (const char c : name) {
+    const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    if (!letter && !(c >= '0' && c <= '9') && c != '_') return false;
+  }
+  return true;
+}
+
 void HtmlHeader(std::vector<std::string>& list, const std::string& attributes) {
   list.insert(list.begin(), {"<html>", "<head></head>", "<body " + attributes + ">"});
 }

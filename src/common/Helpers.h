@@ -41,6 +41,9 @@ std::string ExtractFileExt(const std::string& path);  // from the last ".", dot 
 
 bool IsEven(int n);
 
+// An element name: Latin letters, digits and "_", not starting with a digit.
+bool IsIdentifier(const std::string& name);
+
 void HtmlHeader(std::vector<std::string>& list, const std::string& attributes);
 void HtmlFooter(std::vector<std::string>& list);
 

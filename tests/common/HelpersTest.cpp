@@ -96,6 +96,17 @@ TEST(Html, HeaderAndFooter) {
   EXPECT_FALSE(IsEven(-3));
 }
 
+TEST(IsIdentifier, LatinLettersDigitsUnderscoreNotLeadingDigit) {
+  struct Case {
+    std::string name;
+    bool identifier;
+  } cases[] = {
+      {"html_see", true}, {"_x", true}, {"Panel2", true}, {"", false}, {"2panel", false},
+      {"my-panel", false}, {"my panel", false}, {Ru("панель"), false}, {"a=b", false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(IsIdentifier(c.name), c.identifier) << c.name;
+}
+
 TEST(Cp1251, CaseTableAndConversions) {
   const std::string upper = Ru("АБВЁЯ ABC Ђ");
   EXPECT_EQ(LowerCase(upper), Ru("абвёя abc ђ"));
