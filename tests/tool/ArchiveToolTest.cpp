@@ -1,6 +1,5 @@
 // remont-tool pack, list, cat and extract, run as the real program.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <filesystem>
 
@@ -8,34 +7,14 @@
 #include "common/Cp1251.h"
 #include "common/FileSystem.h"
 #include "support/TempDir.h"
+#include "support/ToolRun.h"
 
 namespace remont {
 namespace {
 
-struct Result {
-  int code = -1;
-  std::string out, err;
-};
-
-std::string Quote(const std::string& s) {
-  std::string q = "'";
-  for (const char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return q + "'";
-}
-
 class ArchiveToolTest : public ::testing::Test {
  protected:
-  Result Tool(const std::vector<std::string>& args) {
-    std::string cmd = Quote(REMONT_TOOL_PATH);
-    for (const auto& a : args) cmd += " " + Quote(a);
-    cmd += " >" + Quote(dir.Sub("stdout")) + " 2>" + Quote(dir.Sub("stderr")) + " </dev/null";
-    const int status = std::system(cmd.c_str());
-    Result r;
-    r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    r.out = ReadFileBytes(dir.Sub("stdout")).value_or("?");
-    r.err = ReadFileBytes(dir.Sub("stderr")).value_or("?");
-    return r;
-  }
+  test::ToolResult Tool(const std::vector<std::string>& args) { return test::RunTool(args, dir); }
   test::TempDir dir;
 };
 

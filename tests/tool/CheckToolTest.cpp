@@ -2,9 +2,7 @@
 // project's own packer: one fixture per defect, named after it, on top of a
 // clean base manual; then the demo manual, which must pass clean.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <regex>
 #include <string>
 #include <utility>
@@ -14,33 +12,10 @@
 #include "common/Cp1251.h"
 #include "common/FileSystem.h"
 #include "support/TempDir.h"
+#include "support/ToolRun.h"
 
 namespace remont {
 namespace {
-
-struct CheckRun {
-  int code = -1;
-  std::string out, err;
-};
-
-std::string Quote(const std::string& s) {
-  std::string q = "'";
-  for (const char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return q + "'";
-}
-
-// Runs remont-tool with its output in files of the scratch folder, so any amount fits.
-CheckRun RunTool(const std::vector<std::string>& args, const test::TempDir& scratch) {
-  std::string cmd = Quote(REMONT_TOOL_PATH);
-  for (const std::string& a : args) cmd += " " + Quote(a);
-  cmd += " >" + Quote(scratch.Sub("stdout")) + " 2>" + Quote(scratch.Sub("stderr")) + " </dev/null";
-  const int status = std::system(cmd.c_str());
-  CheckRun r;
-  r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  r.out = ReadFileBytes(scratch.Sub("stdout")).value_or("?");
-  r.err = ReadFileBytes(scratch.Sub("stderr")).value_or("?");
-  return r;
-}
 
 using Files = std::vector<std::pair<std::string, std::string>>;  // UTF-8 name and content
 
@@ -198,7 +173,7 @@ TEST(CheckTool, ReportsEachDefectOnItsLine) {
     std::vector<std::string> args = {"check"};
     if (f.keys) args.push_back("--keys");
     args.push_back(archive);
-    const CheckRun r = RunTool(args, dir);
+    const test::ToolResult r = test::RunTool(args, dir);
     EXPECT_EQ(r.out, Ru(f.out)) << Cp1251ToUtf8(r.out);
     EXPECT_EQ(r.code, f.code);
     EXPECT_EQ(r.err, "");
@@ -209,17 +184,17 @@ TEST(CheckTool, UsageMissingAndRefusedArchives) {
   test::TempDir dir;
   for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
            {"check"}, {"check", "--keys"}, {"check", "a.dat", "b.dat"}, {"check", "--all", "a.dat"}}) {
-    const CheckRun r = RunTool(args, dir);
+    const test::ToolResult r = test::RunTool(args, dir);
     EXPECT_EQ(r.code, 2) << args.back();
     EXPECT_EQ(r.err, "usage: remont-tool check [--keys] ARCHIVE\n") << args.back();
   }
-  CheckRun r = RunTool({"check", dir.Sub("absent.dat")}, dir);
+  test::ToolResult r = test::RunTool({"check", dir.Sub("absent.dat")}, dir);
   EXPECT_EQ(r.code, 1);
   EXPECT_EQ(r.out, "");
   EXPECT_EQ(r.err, "remont-tool: check: no archive file " + dir.Sub("absent.dat") + "\n");
 
   dir.Write("bad.dat", "XYZ" + std::string(20, '\0'));
-  r = RunTool({"check", dir.Sub("bad.dat")}, dir);
+  r = test::RunTool({"check", dir.Sub("bad.dat")}, dir);
   EXPECT_EQ(r.code, 1);
   EXPECT_EQ(r.out, "");
   EXPECT_EQ(r.err, "Неверная сигнатура архива\n");
@@ -234,7 +209,7 @@ std::string DemoReport(bool keys) {
   std::vector<std::string> args = {"check"};
   if (keys) args.push_back("--keys");
   args.push_back(REMONT_DEMO_ARCHIVE);
-  const CheckRun r = RunTool(args, dir);
+  const test::ToolResult r = test::RunTool(args, dir);
   EXPECT_EQ(r.code, r.out.empty() ? 0 : 1);
   EXPECT_EQ(r.err, "");
   std::string rest = r.out;
