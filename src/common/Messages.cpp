@@ -15,6 +15,9 @@ std::string NoData(const std::string& fileName) {
 std::string UnknownType(const std::string& section, const std::string& type) {
   return Ru("MakeObject. Объект ") + section + Ru(" имеет неизвестный тип ") + type;
 }
+std::string NoKeyTable(const std::string& section, const std::string& type) {
+  return Ru("SetProperty. Объект ") + section + Ru(" имеет неизвестный тип ") + type;
+}
 std::string GetControlNotFound(const std::string& name) { return Ru("GetControl. Не найден контрол: ") + name; }
 std::string GetComponentNotFound(const std::string& name) {
   return Ru("GetComponent. Не найден контрол: ") + name;
@@ -36,6 +39,7 @@ std::string MenuShowNotFound(const std::string& name) { return Ru("menu_show. Н
 std::string EnableControlHint(const std::string& name) {
   return Ru("Проверте параметр enable_control для чекьокса ") + name;
 }
+std::string CannotOpenFile(const std::string& name) { return Ru("Не удаётся открыть файл ") + name; }
 std::string MenuParamsMissing(const std::string& section) {
   return Ru("Для меню ") + section + Ru(" надо указать все параметры:") + "\r\n" + Ru("Caption, Action и можно Key");
 }

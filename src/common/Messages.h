@@ -19,6 +19,7 @@ std::string MainCaption();  // "Ремонт"
 // Description engine.
 std::string NoData(const std::string& fileName);  // "Нету данных в " + name + ". Это безусловно End..."
 std::string UnknownType(const std::string& section, const std::string& type);  // "MakeObject. Объект ..."
+std::string NoKeyTable(const std::string& section, const std::string& type);   // "SetProperty. Объект ..."
 std::string GetControlNotFound(const std::string& name);    // "GetControl. Не найден контрол: " + name
 std::string GetComponentNotFound(const std::string& name);  // "GetComponent. Не найден контрол: " + name
 
@@ -32,4 +33,5 @@ std::string CommandLoop(const std::string& action);   // commands nested too dee
 std::string MenuShowNotFound(const std::string& name);  // "menu_show. Не найден контрол " + name
 std::string EnableControlHint(const std::string& name);  // "Проверте параметр enable_control для чекьокса " + name
 std::string MenuParamsMissing(const std::string& section);  // BuildMenu's message
+std::string CannotOpenFile(const std::string& name);  // the file error: "Не удаётся открыть файл " + name
 }  // namespace remont::msg

@@ -40,6 +40,10 @@ class Platform {
     return ReadSetting(group, name, v);
   }
 
+  // The help file opened at a topic (an empty topic: at its start).
+  virtual void ShowHelp(const std::string& file, const std::string& topic) {
+    ShellOpen(topic.empty() ? file : file + "#" + topic, "", "open");
+  }
   // Makes the file the desktop wallpaper.
   virtual void SetWallpaper(const std::string& file) { (void)file; }
   // Tells a running sibling program to close (at shutdown); absent: nothing.

@@ -376,7 +376,9 @@ void TDescriptionCheck::CheckValue(const RElementType& type, const RElementKey& 
     case ESyntax::ProgramFile:
       if (!value.empty()) CheckProgramFile("file", value);
       break;
-    case ESyntax::Skin: {
+    case ESyntax::Skin:
+      break;  // the theme object alone is read
+    case ESyntax::SkinFile: {
       std::string file = value;
       CutToken(file, "*");
       if (!file.empty()) CheckProgramFile("skin file", file);
@@ -397,13 +399,13 @@ void TDescriptionCheck::CheckValue(const RElementType& type, const RElementKey& 
     case ESyntax::Command:
       ScanCommands(value);
       break;
+    case ESyntax::Commands:
+      for (const std::string& command : ListEntries(value)) ScanCommands(command);
+      break;
+    case ESyntax::Shortcuts:
+      for (const std::string& shortcut : ListEntries(value)) CheckShortcut(shortcut);
+      break;
     case ESyntax::List:
-      // A menu's lists: captions, commands (action, last_action) or shortcuts (key, last_key).
-      if (SameText(row.Name, "action") || SameText(row.Name, "last_action")) {
-        for (const std::string& command : ListEntries(value)) ScanCommands(command);
-      } else if (SameText(row.Name, "key") || SameText(row.Name, "last_key")) {
-        for (const std::string& shortcut : ListEntries(value)) CheckShortcut(shortcut);
-      }
       break;
     case ESyntax::Boolean:
     case ESyntax::Align:

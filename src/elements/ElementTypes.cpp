@@ -28,6 +28,7 @@ constexpr RElementKey kAnchor = {"anchor", S::Anchor};
 constexpr RElementKey kCaption = Text("caption");
 constexpr RElementKey kHint = Text("hint");
 constexpr RElementKey kSkin = {"skin", S::Skin};
+constexpr RElementKey kSkinFile = {"skin", S::SkinFile};
 constexpr RElementKey kTextAlign = {"text_align", S::TextAlign};
 constexpr RElementKey kLoad = File("load", S::ArchiveFile);
 
@@ -46,7 +47,7 @@ constexpr RElementKey kForm[] = {
 };
 constexpr RElementKey kButton[] = {
     kAction, kCaption, kHint, Font("font"), kTextAlign, Bool("transparent", true), Bool("word_wrap", false),
-    kAnchor, kSkin,
+    kAnchor, kSkinFile,
 };
 constexpr RElementKey kSpeedButton[] = {
     kAction, kCaption, kHint, Font("font"), Bool("transparent", true), Num("group"), Bool("down", false),
@@ -91,8 +92,8 @@ constexpr RElementKey kImage[] = {
     Element("menu", "pop_menu"), Bool("move", false), kAnchor,
 };
 constexpr RElementKey kPopMenu[] = {
-    {"caption", S::List}, {"action", S::List}, {"key", S::List}, {"last_caption", S::List},
-    {"last_action", S::List}, {"last_key", S::List}, {"glob_action", S::Command}, Num("check"), Num("length"),
+    {"caption", S::List}, {"action", S::Commands}, {"key", S::Shortcuts}, {"last_caption", S::List},
+    {"last_action", S::Commands}, {"last_key", S::Shortcuts}, {"glob_action", S::Command}, Num("check"), Num("length"),
     Bool("menu_system", false), Bool("favorite", false), Later("history_back", S::Element, ""),
     Later("history_prev", S::Element, ""), Later("history_full", S::Element, ""),
 };
@@ -103,7 +104,7 @@ constexpr RElementKey kCheckBox[] = {
 };
 constexpr RElementKey kRadioButton[] = {kAction, kHint, kCaption, Bool("check", false), kAnchor};
 constexpr RElementKey kProgressBar[] = {kHint, kAnchor};
-constexpr RElementKey kComboBox[] = {kAction, Num("count_line"), kLoad, Bool("read_only", false), kAnchor, kSkin};
+constexpr RElementKey kComboBox[] = {kAction, Num("count_line"), kLoad, Bool("read_only", false), kAnchor, kSkinFile};
 constexpr RElementKey kListImg[] = {
     kAction, kLoad, Colour("color"), Bool("center", false), Bool("scroll", false), Element("next_button", "button"),
     Element("prev_button", "button"), {"next_gif", S::PicturePair}, {"prev_gif", S::PicturePair}, kAnchor,

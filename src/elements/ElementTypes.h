@@ -52,8 +52,11 @@ enum class ESyntax {
   ProgramFile,  // a plain file, relative to the program folder
   Command,      // a command string
   Text,         // any text
-  List,         // texts (captions, commands, shortcuts) separated by ";"
-  Skin,         // theme object, then optionally "*" and a skin file (a program file)
+  List,         // texts separated by ";" (menu captions)
+  Commands,     // command strings separated by ";" (menu actions)
+  Shortcuts,    // shortcut texts separated by ";" (menu keys; each also a hot key)
+  Skin,         // theme object; anything after "*" is not read
+  SkinFile,     // theme object, then optionally "*" and a skin file (a program file)
   FormSkin,     // skin file (a program file), then optionally "*" and a theme object
   Splash,       // picture (a program file) "*" step "*" left "*" top "*" width "*" height
   PicturePair,  // picture "*" picture

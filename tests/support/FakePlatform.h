@@ -54,6 +54,7 @@ class FakePlatform : public Platform {
     settings.erase(group + "|" + name);
   }
   void SetWallpaper(const std::string& file) override { wallpapers.push_back(file); }
+  void ShowHelp(const std::string& file, const std::string& topic) override { helps.push_back(file + "#" + topic); }
   void CloseSibling() override { ++sibling_closes; }
 
   std::vector<std::string> messages;  // Windows-1251, as shown
@@ -63,6 +64,7 @@ class FakePlatform : public Platform {
   std::deque<std::string> open_answers;
   std::string save_answer;
   std::vector<std::string> shell_opens, runs, wallpapers;
+  std::vector<std::string> helps;  // file "#" topic
   std::string printer;
   std::map<std::string, std::string> settings;  // "group|name" -> value
   int sibling_closes = 0;

@@ -106,6 +106,16 @@ void QtPlatform::DeleteSetting(const std::string& group, const std::string& name
   Store().sync();
 }
 
+QUrl HelpUrl(const std::string& file, const std::string& topic) {
+  QUrl url = QUrl::fromLocalFile(DiskPath(file));
+  if (!topic.empty()) url.setFragment(ToQ(topic));
+  return url;
+}
+
+void QtPlatform::ShowHelp(const std::string& file, const std::string& topic) {
+  QDesktopServices::openUrl(HelpUrl(file, topic));
+}
+
 void QtPlatform::CloseSibling() {
   QLocalSocket socket;
   socket.connectToServer(SiblingSocketName());

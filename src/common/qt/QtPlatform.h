@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QUrl>
 
 #include "common/Platform.h"
 
@@ -21,9 +22,12 @@ class QtPlatform : public Platform {
   void WriteSetting(const std::string& group, const std::string& name, const std::string& value) override;
   void DeleteSetting(const std::string& group, const std::string& name) override;
   void CloseSibling() override;
+  void ShowHelp(const std::string& file, const std::string& topic) override;
 };
 
 // The local socket name a sibling diagram program listens on.
 QString SiblingSocketName();
+// The address a help file is opened at: the file on disk, the topic as its fragment.
+QUrl HelpUrl(const std::string& file, const std::string& topic);
 
 }  // namespace remont

@@ -4,6 +4,12 @@
 // errors, and runs the command strings its elements raise. Several engines may
 // build into the same window; each owns one page of the window's notebook and
 // ShowPage routes the window's hot keys, help button and size hook to it.
+//
+// What each type makes, and what its keys and commands do, is the element
+// classes' (elements/qt/ElementClass.h); the engine walks the type table.
+// The window's keys are in FormKeys.cpp, the shared position keys in
+// SharedKeys.cpp, the dispatcher and the engine's own commands in
+// Dispatcher.cpp, the menu builder in MenuBuilder.cpp.
 #pragma once
 
 #include <QObject>
@@ -17,6 +23,7 @@
 
 #include "common/HelpAction.h"
 #include "description/ProfileReader.h"
+#include "elements/qt/ElementClass.h"
 
 class QMenu;
 class QProgressBar;
@@ -29,6 +36,8 @@ class TSkHtml;
 class TSkTree;
 class TSkSkin;
 class TSkCommand;
+class TSplash;
+struct RCommand;
 
 // An element-name error (not an identifier, or a name taken under the same
 // owner): it stops the building and reaches the caller of LoadStruct.
@@ -37,7 +46,7 @@ class BuildError : public std::runtime_error {
   explicit BuildError(const std::string& text) : std::runtime_error(text) {}
 };
 
-class TSkStract : public QObject {
+class TSkStract : public QObject, public TElementHost {
   Q_OBJECT
 
  public:
@@ -59,7 +68,8 @@ class TSkStract : public QObject {
   QObject* GetControl(const std::string& name);
   // The same lookup without a report: nothing found gives nullptr silently.
   QObject* FindElement(const std::string& name) const;
-  QObject* GetComponent(const std::string& name, const std::string& type);
+  // One type's list ("" searches every element, reporting as GetControl).
+  QObject* GetComponent(const std::string& name, std::string_view type) override;
   TSkHtml* GetHtml(const std::string& name);
   TSkTree* GetTree(const std::string& name);
   QMenu* GetPopMenu(const std::string& name);
@@ -89,7 +99,7 @@ class TSkStract : public QObject {
 
   // The engine's error report: file name, line break, text; only while the
   // message switch is on.
-  void ShowError(const std::string& text);
+  void ShowError(const std::string& text) override;
   bool message_switch = true;
 
   // Commands (dispatcher).
@@ -97,10 +107,15 @@ class TSkStract : public QObject {
   void ExecuteCommand(const std::string& text);
   // DispatchAction for a request that comes from an event (a click, a key, a
   // link): errors end the dispatch and go to the default error box.
-  void DispatchFromEvent(const RHelpAction& request);
-  void ElementClick(QObject* sender);
+  void DispatchFromEvent(const RHelpAction& request) override;
+  void ElementClick(QObject* sender) override;
   void ElementKeyDown(QObject* sender, int key, Qt::KeyboardModifiers shift);
   HelpHandler OnHelpAction;
+
+  // What the element classes reach through TElementHost.
+  QObject* FindComponent(const std::string& name, std::string_view type) const override;
+  TSkForm* Window() const override { return window_; }
+  TSkSkin& Skin() override { return *skin_; }
 
   // Window notifications.
   void FormResized();
@@ -111,10 +126,9 @@ class TSkStract : public QObject {
   // The form key splash: picture "*" step "*" left "*" top "*" width "*" height.
   void ShowSplash(const std::string& spec);
   void StepSplash();
-  QWidget* SplashWindow() const { return splash_window_; }
-  QProgressBar* SplashBar() const { return splash_bar_; }
+  QWidget* SplashWindow() const;
+  QProgressBar* SplashBar() const;
 
-  TSkForm* Window() const { return window_; }
   int PageIndex() const { return page_index_; }
   bool HasPage() const { return page_index_ >= 0; }
   QWidget* Page() const;
@@ -122,58 +136,47 @@ class TSkStract : public QObject {
   const std::string& HelpTopic() const { return help_topic_; }
   const std::string& RegistryPath() const { return reg_dat_; }
   bool SavePosition() const { return save_position_; }
-  // The element's action text (key action).
-  static std::string ElementAction(const QObject* element);
-  static void SetElementAction(QObject* element, const std::string& action);
+  // The type an element was made as ("" for anything else).
   static std::string ElementType(const QObject* element);
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
-  using Handler = void (TSkStract::*)(const TSkCommand&, int, const std::string&, const std::string&,
-                                      const RHelpAction&);
-  struct CommandEntry {
-    const char* name;
-    Handler run;
+  // An engine command: false ends the dispatch (the program is closing).
+  using EngineCommand = bool (TSkStract::*)(const RCommandCall& call);
+  struct REngineCommand {
+    std::string_view Name;
+    EngineCommand Run;
   };
-  static const std::vector<CommandEntry>& CommandTable();
+  // The engine's own commands (window, program, help, visibility).
+  static const std::vector<REngineCommand>& EngineCommands();
+  struct RFormKey {
+    std::string_view Name;
+    std::function<void(TSkStract& engine, const TKeyValue& value)> Set;
+  };
+  static const std::vector<RFormKey>& FormKeys();
 
-  void ApplyFormKey(const std::string& key, const std::string& value);
-  void ApplyCommonKeys(QWidget* w, const std::vector<std::string>& keys, const std::string& section);
-  void ApplyElementKey(QObject* element, const std::string& type, const std::string& key,
-                       const std::string& value);
+  void ApplyKeys(QObject* element, const RElementType& type, const std::string& section);
   void Register(QObject* element, const std::string& type);
-  void ApplyElementSkin(QWidget* w, const std::string& spec, bool with_file);
   void NameElement(QObject* element, QObject* owner, const std::string& section);
   void BuildMenu(QMenu* menu, const std::string& section);
-  void ConnectEvents(QObject* element, const std::string& type);
-  QObject* Find(const std::string& name, const std::string& type);
-  bool AllElementsHave(const std::string& name) const;
+  void BuildHotKeys(const std::string& section);
+  QObject* Find(const std::string& name, const std::string& type) const;
 
-  // Command handlers.
-  void CmdFormClose(const TSkCommand&, int, const std::string&, const std::string&, const RHelpAction&);
-  void CmdFormMini(const TSkCommand&, int, const std::string&, const std::string&, const RHelpAction&);
-  void CmdFormMaxi(const TSkCommand&, int, const std::string&, const std::string&, const RHelpAction&);
-  void CmdFormShow(const TSkCommand&, int, const std::string&, const std::string&, const RHelpAction&);
-  void CmdRun(const TSkCommand&, int, const std::string&, const std::string&, const RHelpAction&);
-  void CmdHelpId(const TSkCommand&, int, const std::string&, const std::string&, const RHelpAction&);
-  void CmdHelp(const TSkCommand&, int, const std::string&, const std::string&, const RHelpAction&);
-  void CmdTest(const TSkCommand&, int, const std::string&, const std::string&, const RHelpAction&);
-  void CmdClickBut(const TSkCommand&, int, const std::string&, const std::string&, const RHelpAction&);
-  void CmdClickSpBut(const TSkCommand&, int, const std::string&, const std::string&, const RHelpAction&);
-  void CmdSpeedButtonDown(const TSkCommand&, int, const std::string&, const std::string&, const RHelpAction&);
-  void CmdShowOrHide(const TSkCommand&, int, const std::string&, const std::string&, const RHelpAction&);
-  void CmdVisible(const TSkCommand&, int, const std::string&, const std::string&, const RHelpAction&);
-  void CmdEnabled(const TSkCommand&, int, const std::string&, const std::string&, const RHelpAction&);
-  void CmdMenuShow(const TSkCommand&, int, const std::string&, const std::string&, const RHelpAction&);
-  void CmdHtml(const TSkCommand&, int, const std::string&, const std::string&, const RHelpAction&);
-  void CmdTree(const TSkCommand&, int, const std::string&, const std::string&, const RHelpAction&);
+  bool CmdFormClose(const RCommandCall& call);
+  bool CmdFormMini(const RCommandCall& call);
+  bool CmdFormMaxi(const RCommandCall& call);
+  bool CmdFormShow(const RCommandCall& call);
+  bool CmdRun(const RCommandCall& call);
+  bool CmdHelpId(const RCommandCall& call);
+  bool CmdHelp(const RCommandCall& call);
+  bool CmdTest(const RCommandCall& call);
+  bool CmdVisible(const RCommandCall& call);
+  bool CmdEnabled(const RCommandCall& call);
 
   TSkForm* window_;
   std::string file_;
   std::unique_ptr<TProfileReader> reader_;
   std::unique_ptr<TSkSkin> skin_;
+  std::unique_ptr<TSplash> splash_;
   int page_index_ = -1;
   bool save_position_ = false;
   bool splash_auto_close_ = true;
@@ -182,9 +185,6 @@ class TSkStract : public QObject {
   std::vector<QPointer<QObject>> all_;
   std::map<std::string, std::vector<QPointer<QObject>>> lists_;
   int dispatch_depth_ = 0;
-  QWidget* splash_window_ = nullptr;
-  QProgressBar* splash_bar_ = nullptr;
-  int splash_step_ = 1;
 };
 
 }  // namespace remont

@@ -212,6 +212,7 @@ void TSkForm::mousePressEvent(QMouseEvent* event) {
 
 void TSkForm::resizeEvent(QResizeEvent* event) {
   QDialog::resizeEvent(event);
+  if (resizing_hook) resizing_hook();
   if (size_hook) size_hook(width(), height());
 }
 

@@ -53,6 +53,9 @@ class TSkForm : public QDialog {
 
   CommandReceiver command_receiver;
   SizeHook size_hook;
+  // Called when the window is resized, before the size hook: the engine
+  // takes its parent panels' percentages afresh from the sizes they had.
+  std::function<void()> resizing_hook;
   std::function<void(bool maximised)> maximise_handler;  // called before the state changes
 
   // The page notebook, created by the first engine built into the window.

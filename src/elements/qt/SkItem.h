@@ -5,16 +5,19 @@
 #include <QAction>
 #include <string>
 
+#include "elements/qt/Element.h"
+
 namespace remont {
 
-class TSkItem : public QAction {
+class TSkItem : public QAction, public TElement {
   Q_OBJECT
 
  public:
-  explicit TSkItem(QObject* owner = nullptr) : QAction(owner) {}
+  explicit TSkItem(QObject* owner = nullptr) : QAction(owner) {
+    connect(this, &QAction::triggered, this, [this] { RaiseClick(); });
+  }
 
   std::string target;
-  std::string action;
 };
 
 }  // namespace remont

@@ -5,7 +5,12 @@
 
 #include "common/Cp1251.h"
 #include "common/qt/QtText.h"
+#include "common/Messages.h"
+#include "common/Platform.h"
 #include "elements/ControlRules.h"
+#include "elements/qt/ElementClass.h"
+#include "elements/qt/ElementSupport.h"
+#include "elements/qt/SkForm.h"
 
 namespace remont {
 
@@ -16,7 +21,7 @@ TSkPopMenu::~TSkPopMenu() { ClearPopItems(); }
 TSkItem* TSkPopMenu::MakeItem(const std::string& caption, const std::string& shortcut,
                               const std::string& action) {
   auto* item = new TSkItem(this);
-  item->action = action;
+  item->SetAction(action);
   if (caption == "-") {
     item->setSeparator(true);
   } else {
@@ -56,7 +61,7 @@ int TSkPopMenu::RemoveBy(const std::string& text, Field field) {
   if (items_.empty()) return -1;
   const std::string wanted = LowerCase(text);
   for (int i = 0; i < PopItemCount(); ++i) {
-    if (LowerCase(items_[static_cast<size_t>(i)]->*field) == wanted) {
+    if (LowerCase(field(*items_[static_cast<size_t>(i)])) == wanted) {
       DeletePopItem(i);
       return i;
     }
@@ -64,8 +69,12 @@ int TSkPopMenu::RemoveBy(const std::string& text, Field field) {
   return -1;
 }
 
-int TSkPopMenu::RemoveByAction(const std::string& text) { return RemoveBy(text, &TSkItem::action); }
-int TSkPopMenu::RemoveByTarget(const std::string& text) { return RemoveBy(text, &TSkItem::target); }
+int TSkPopMenu::RemoveByAction(const std::string& text) {
+  return RemoveBy(text, [](const TSkItem& item) { return item.Action(); });
+}
+int TSkPopMenu::RemoveByTarget(const std::string& text) {
+  return RemoveBy(text, [](const TSkItem& item) { return item.target; });
+}
 
 void TSkPopMenu::DeletePopItem(int index) {
   if (index < 0 || index >= PopItemCount()) return;
@@ -89,5 +98,34 @@ void TSkPopMenu::SetCheckedIndex(int index) {
     item->setChecked(i == index);
   }
 }
+
+namespace {
+
+RElementClass MakePopMenuClass() {
+  RElementClass c;
+  c.Type = "pop_menu";
+  // Owned by the window; its section is read by the engine's menu builder.
+  c.Make = [](QWidget*, const std::string&, TElementHost& host) {
+    return new TSkPopMenu(host.Window());
+  };
+  c.Commands = {
+      Command<TSkPopMenu>("menu_show", [](TSkPopMenu& menu, const RCommandCall& call) {
+        RHelpAction anchor = call.Request;
+        if (anchor.AnchorHeight == 0 && anchor.AnchorX == 0 && anchor.AnchorY == 0 && !call.P2.empty()) {
+          // The anchor: the button named p2, else the speed button (the button lookup reported already).
+          QObject* b = call.Host.GetComponent(call.P2, "button");
+          if (!b) b = call.Host.FindComponent(call.P2, "sp_button");
+          if (auto* w = qobject_cast<QWidget*>(b)) anchor = ActionWithAnchor(w, anchor.Action);
+          else CurrentPlatform().ShowMessage(msg::MenuShowNotFound(call.P2), MessageKind::Plain);
+        }
+        menu.popup(QPoint(anchor.AnchorX, anchor.AnchorY + anchor.AnchorHeight));
+      }),
+  };
+  return c;
+}
+
+}  // namespace
+
+REMONT_ELEMENT_CLASS(MakePopMenuClass());
 
 }  // namespace remont

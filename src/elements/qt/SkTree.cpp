@@ -10,7 +10,11 @@
 #include "archive/Pack.h"
 #include "common/Cp1251.h"
 #include "common/Helpers.h"
+#include "common/ConvertError.h"
 #include "common/qt/QtText.h"
+#include "elements/qt/ElementClass.h"
+#include "elements/qt/ElementSupport.h"
+#include "elements/qt/HtmlLinks.h"
 
 namespace remont {
 namespace {
@@ -128,7 +132,7 @@ QTreeWidgetItem* TSkTree::FindNodeByPage(const std::string& page) const {
 }
 
 QTreeWidgetItem* TSkTree::FindNodeByCommand(const std::string& command) const {
-  const int i = remont::FindNodeByCommand(nodes_, action_, command);
+  const int i = remont::FindNodeByCommand(nodes_, Action(), command);
   return i < 0 ? nullptr : items_[static_cast<size_t>(i)];
 }
 
@@ -144,7 +148,7 @@ std::string TSkTree::CurrentPage() const {
 
 std::string TSkTree::CurrentCommand() const {
   const std::string page = CurrentPage();
-  return page.empty() ? std::string() : PlainCommand(action_, page);
+  return page.empty() ? std::string() : PlainCommand(Action(), page);
 }
 
 std::string TSkTree::CurrentCaption() const {
@@ -154,7 +158,7 @@ std::string TSkTree::CurrentCaption() const {
 
 std::string TSkTree::ClickAction() const {
   const std::string page = CurrentPage();
-  return page.empty() ? std::string() : ClickCommand(action_, page);
+  return page.empty() ? std::string() : ClickCommand(Action(), page);
 }
 
 void TSkTree::Select(QTreeWidgetItem* node) {
@@ -178,8 +182,10 @@ void TSkTree::SelectionChanged() {
   UpdateNavButtons();
 }
 
-void TSkTree::RaiseClick() {
-  if (OnClick) OnClick();
+RHelpAction TSkTree::ClickRequest(TElementHost&) {
+  RHelpAction request;
+  request.Action = ClickAction();
+  return request;
 }
 
 void TSkTree::GoHistory(int i) {
@@ -216,16 +222,6 @@ void TSkTree::UpdateNavButtons() {
   if (!s) return;
   if (next_button_) next_button_->setEnabled(itemBelow(s) != nullptr);
   if (prev_button_) prev_button_->setEnabled(itemAbove(s) != nullptr);
-}
-
-void TSkTree::ShowOrHide() {
-  if (!isHidden()) {
-    saved_pos_ = pos();
-    hide();
-  } else {
-    show();
-    move(saved_pos_);
-  }
 }
 
 void TSkTree::SetOpenBlock(bool on) {
@@ -294,5 +290,58 @@ void TSkTree::mouseDoubleClickEvent(QMouseEvent* event) {
 void TSkTree::drawBranches(QPainter* painter, const QRect& rect, const QModelIndex& index) const {
   if (show_buttons_) QTreeWidget::drawBranches(painter, rect, index);
 }
+
+namespace {
+
+RElementClass MakeTreeClass() {
+  using T = TSkTree;
+  RElementClass c;
+  c.Type = "tree";
+  c.Make = [](QWidget* parent, const std::string&, TElementHost&) { return new TSkTree(parent); };
+  c.Keys = {
+      ActionKey(),
+      Key<T>("load", [](T& t, const TKeyValue& v) { t.LoadTree(v.Text()); }),
+      Key<T>("open_block", [](T& t, const TKeyValue& v) { t.SetOpenBlock(v.Bool()); }),
+      Key<T>("bordur", [](T& t, const TKeyValue& v) { t.SetBorder(v.Bool()); }),
+      Key<T>("color", [](T& t, const TKeyValue& v) {
+        QPalette pal = t.palette();
+        pal.setColor(QPalette::Base, ToQColor(v.Colour()));
+        t.setPalette(pal);
+      }),
+      FontKey(),
+      Key<T>("color_select", [](T& t, const TKeyValue& v) { t.SetSelectedColor(v.Colour()); }),
+      Key<T>("but_next", [](T& t, const TKeyValue& v) {
+        if (auto* b = v.ElementAs<QAbstractButton>()) t.SetNextButton(b);
+      }),
+      Key<T>("but_prev", [](T& t, const TKeyValue& v) {
+        if (auto* b = v.ElementAs<QAbstractButton>()) t.SetPrevButton(b);
+      }),
+      Key<T>("link_html", [](T& t, const TKeyValue& v) {
+        if (auto* html = v.ElementAs<THtmlLinks>()) html->SetContentsTree(&t);
+      }),
+      Key<T>("min_width", [](T& t, const TKeyValue& v) { t.setMinimumWidth(v.Number()); }),
+      Key<T>("min_height", [](T& t, const TKeyValue& v) { t.setMinimumHeight(v.Number()); }),
+      Key<T>("max_width", [](T& t, const TKeyValue& v) { t.setMaximumWidth(v.Number()); }),
+      Key<T>("max_height", [](T& t, const TKeyValue& v) { t.setMaximumHeight(v.Number()); }),
+      AnchorKey(),
+      SkinKey(),
+  };
+  c.Commands = {
+      Command<T>("tree_go", [](T& t, const RCommandCall& call) { t.TreeGo(call.P2); }),
+      Command<T>("tree_go_history", [](T& t, const RCommandCall& call) { t.GoHistory(StrToInt(call.P2)); }),
+      Command<T>("tree_back", [](T& t, const RCommandCall&) { t.TreeBack(); }),
+      Command<T>("tree_forward", [](T& t, const RCommandCall&) { t.TreeForward(); }),
+      Command<T>("tree_next", [](T& t, const RCommandCall&) { t.GoNext(); }),
+      Command<T>("tree_prev", [](T& t, const RCommandCall&) { t.GoPrev(); }),
+      Command<T>("tree_expand", [](T& t, const RCommandCall&) { t.TreeExpand(); }),
+      Command<T>("tree_collapse", [](T& t, const RCommandCall&) { t.TreeCollapse(); }),
+      Command<T>("tree_show_or_hide", [](T& t, const RCommandCall&) { t.ShowOrHide(); }),
+  };
+  return c;
+}
+
+}  // namespace
+
+REMONT_ELEMENT_CLASS(MakeTreeClass());
 
 }  // namespace remont

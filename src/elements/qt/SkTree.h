@@ -1,9 +1,9 @@
 // TSkTree: the contents tree (description type "tree"). Nodes come from a
 // tree file in the archive (layout in elements/TreeFile.h); each node may
 // carry a page and a small picture. Clicking a node, releasing a key, the
-// next/previous buttons and the history raise the node's click command
-// through OnClick, which the description engine connects to its element-click
-// handler; that handler reads ClickAction() (empty when the node has no page).
+// next/previous buttons and the history raise the tree's click (OnClick),
+// which the description engine connects to its element-click handler; the
+// click raises ClickAction() (nothing when the node has no page).
 #pragma once
 
 #include <QFont>
@@ -15,20 +15,18 @@
 #include <vector>
 
 #include "elements/TreeFile.h"
+#include "elements/qt/Element.h"
 
 class QAbstractButton;
 
 namespace remont {
 
-class TSkTree : public QTreeWidget {
+class TSkTree : public QTreeWidget, public TElement {
   Q_OBJECT
 
  public:
   explicit TSkTree(QWidget* parent = nullptr);
   ~TSkTree() override;
-
-  // Raised by a click, a key release, GoNext/GoPrev and GoHistory.
-  std::function<void()> OnClick;
 
   // Key load: ClearTree, then the file through the archive; open block
   // expands every node.
@@ -52,7 +50,9 @@ class TSkTree : public QTreeWidget {
   void GoHistory(int i);
   void GoNext();
   void GoPrev();
-  void ShowOrHide();
+  // Keeps the tree's left and top across hiding.
+  void ShowOrHide() override { ShowOrHideInPlace(); }
+  RHelpAction ClickRequest(TElementHost& host) override;
   void SetOpenBlock(bool on);
   bool OpenBlock() const { return open_block_; }
   void SearchCaptions(const std::string& text, std::vector<std::string>& result) const;
@@ -69,9 +69,6 @@ class TSkTree : public QTreeWidget {
   void TreeExpand();
   void TreeCollapse();
 
-  // Key action, the command template of the nodes.
-  void SetAction(const std::string& action) { action_ = action; }
-  const std::string& Action() const { return action_; }
   void SetNextButton(QAbstractButton* b) { next_button_ = b; }
   void SetPrevButton(QAbstractButton* b) { prev_button_ = b; }
   // Key color_select: a colour number (red in the low byte); a number with
@@ -99,15 +96,12 @@ class TSkTree : public QTreeWidget {
  private:
   void SelectionChanged();
   void Select(QTreeWidgetItem* node);
-  void RaiseClick();
 
   std::vector<QIcon> pictures_;
   std::map<std::string, int> picture_index_;
   std::vector<TreeNode> nodes_;
   std::vector<QTreeWidgetItem*> items_;
-  QPoint saved_pos_;
   bool open_block_ = false;
-  std::string action_;
   TreeHistory history_;
   QAbstractButton* next_button_ = nullptr;
   QAbstractButton* prev_button_ = nullptr;

@@ -8,7 +8,10 @@
 #include "common/Helpers.h"
 #include "common/Platform.h"
 #include "common/qt/QtText.h"
-#include "elements/qt/SkSimple.h"
+#include "common/ConvertError.h"
+#include "elements/qt/ElementClass.h"
+#include "elements/qt/SkForm.h"
+#include "elements/qt/SkLabel.h"
 #include "elements/qt/SkTree.h"
 #include "pages/PageRules.h"
 
@@ -68,7 +71,7 @@ void TSkHtml::HotSpotClick(const std::string& target) {
       return;
     case LinkKind::Command: {
       const std::string command = target.substr(1);
-      RaiseCommand(action_.empty() ? command : action_ + "*" + command);
+      RaiseCommand(Action().empty() ? command : Action() + "*" + command);
       return;  // not handled, but no rule of the view's own follows a "$" name
     }
     case LinkKind::Movie:
@@ -76,7 +79,7 @@ void TSkHtml::HotSpotClick(const std::string& target) {
       return;
     case LinkKind::Picture:
       if (!zoom_pictures_) {
-        RaiseCommand(action_.empty() ? target : action_ + "*" + target);
+        RaiseCommand(Action().empty() ? target : Action() + "*" + target);
       } else if (OnEnlargePicture) {
         OnEnlargePicture(CurrentFile(), target);
       } else {
@@ -204,5 +207,69 @@ bool TSkHtml::eventFilter(QObject* watched, QEvent* event) {
   }
   return false;
 }
+
+namespace {
+
+RElementClass MakeHtmlClass() {
+  using H = TSkHtml;
+  RElementClass c;
+  c.Type = "html";
+  c.Make = [](QWidget* parent, const std::string&, TElementHost& host) {
+    auto* html = new TSkHtml(parent);
+    html->OnCommand = [&host](const RHelpAction& r) { host.DispatchFromEvent(r); };
+    return html;
+  };
+  c.Keys = {
+      ActionKey(),
+      Key<H>("load", [](H& h, const TKeyValue& v) { h.LoadPage(v.Text()); }),
+      Key<H>("move_cursor", [](H& h, const TKeyValue& v) { h.SetMoveCursor(v.Bool()); }),
+      // The press moves the window instead of scrolling the page.
+      Key<H>("move", [](H& h, const TKeyValue& v) {
+        TSkForm* window = v.Host().Window();
+        if (v.Bool()) h.OnMoveWindow = [window](Qt::MouseButton b) { window->FormMouseDown(b); };
+        else h.OnMoveWindow = nullptr;
+      }),
+      Key<H>("menu", [](H& h, const TKeyValue& v) {
+        if (auto* m = v.ElementAs<QMenu>()) h.SetContextMenu(m);
+      }),
+      Key<H>("link_tree", [](H& h, const TKeyValue& v) {
+        if (auto* t = v.ElementAs<TSkTree>()) h.SetContentsTree(t);
+      }),
+      // The checkable tree comes with its own element; until then the name is only looked up.
+      Key<H>("link_tree_ex", [](H&, const TKeyValue& v) { v.Element(); }),
+      Key<H>("label_title", [](H& h, const TKeyValue& v) {
+        if (auto* l = v.ElementAs<TSkLabel>()) h.SetTitleLabel(l);
+      }),
+      // The view's default font: pages loaded from now on use it.
+      Key<H>("font_name", [](H& h, const TKeyValue& v) {
+        QFont f = h.Viewer()->document()->defaultFont();
+        f.setFamily(ToQ(v.Text()));
+        h.Viewer()->document()->setDefaultFont(f);
+      }),
+      Key<H>("font_size", [](H& h, const TKeyValue& v) {
+        QFont f = h.Viewer()->document()->defaultFont();
+        f.setPointSize(v.Number());
+        h.Viewer()->document()->setDefaultFont(f);
+      }),
+      // Read as numbers and kept; they change nothing.
+      Key<H>("min_width", [](H&, const TKeyValue& v) { v.Number(); }),
+      Key<H>("min_height", [](H&, const TKeyValue& v) { v.Number(); }),
+      AnchorKey(),
+  };
+  c.Commands = {
+      Command<H>("html_load", [](H& h, const RCommandCall& call) { h.HtmlLoad(call.P2); }),
+      Command<H>("html_back", [](H& h, const RCommandCall&) { h.HtmlBack(); }),
+      Command<H>("html_forward", [](H& h, const RCommandCall&) { h.HtmlForward(); }),
+      Command<H>("html_go_history", [](H& h, const RCommandCall& call) { h.HtmlGoHistory(StrToInt(call.P2)); }),
+      Command<H>("html_go_top", [](H& h, const RCommandCall&) { h.HtmlGoTop(); }),
+      Command<H>("html_copy", [](H& h, const RCommandCall&) { h.HtmlCopy(); }),
+      Command<H>("html_sel_all", [](H& h, const RCommandCall&) { h.HtmlSelAll(); }),
+  };
+  return c;
+}
+
+}  // namespace
+
+REMONT_ELEMENT_CLASS(MakeHtmlClass());
 
 }  // namespace remont

@@ -12,6 +12,8 @@
 #include <string>
 
 #include "common/HelpAction.h"
+#include "elements/qt/Element.h"
+#include "elements/qt/HtmlLinks.h"
 #include "pages/qt/HtmlEx.h"
 
 namespace remont {
@@ -19,7 +21,7 @@ namespace remont {
 class TSkLabel;
 class TSkTree;
 
-class TSkHtml : public THtmlEx {
+class TSkHtml : public THtmlEx, public TElement, public THtmlLinks {
   Q_OBJECT
 
  public:
@@ -35,16 +37,14 @@ class TSkHtml : public THtmlEx {
   // Key move: a press on the page moves the window instead of starting a drag.
   std::function<void(Qt::MouseButton)> OnMoveWindow;
 
-  void SetAction(const std::string& action) { action_ = action; }
-  const std::string& Action() const { return action_; }
   // Drag-scroll mode; text cannot be selected while it is on.
   void SetMoveCursor(bool on);
   bool MoveCursor() const { return move_cursor_; }
   void SetZoomPictures(bool on) { zoom_pictures_ = on; }
   bool ZoomPictures() const { return zoom_pictures_; }
-  void SetContentsTree(TSkTree* tree) { tree_ = tree; }
+  void SetContentsTree(TSkTree* tree) override { tree_ = tree; }
   TSkTree* ContentsTree() const { return tree_; }
-  void SetTitleLabel(TSkLabel* label) { title_label_ = label; }
+  void SetTitleLabel(TSkLabel* label) override { title_label_ = label; }
   // Key menu: the page's context menu (instead of the view's own).
   void SetContextMenu(QMenu* menu);
   QMenu* ContextMenu() const { return context_menu_; }
@@ -84,7 +84,6 @@ class TSkHtml : public THtmlEx {
 
   int drag_x_ = 0;
   int drag_y_ = 0;
-  std::string action_;
   bool dragging_ = false;
   bool move_cursor_ = false;
   bool zoom_pictures_ = true;

@@ -10,7 +10,9 @@
 #include "common/Helpers.h"
 #include "description/qt/SkStract.h"
 #include "elements/qt/SkForm.h"
-#include "elements/qt/SkPanels.h"
+#include "elements/qt/ParentPanel.h"
+#include "elements/qt/SkPanel.h"
+#include "elements/qt/SkSplitter.h"
 #include "support/FakePlatform.h"
 #include "support/TempDir.h"
 

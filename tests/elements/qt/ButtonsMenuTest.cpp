@@ -1,4 +1,8 @@
-#include "elements/qt/SkButtons.h"
+#include "elements/qt/ElementSupport.h"
+#include "elements/qt/SkButton.h"
+#include "elements/qt/SkCheckBox.h"
+#include "elements/qt/SkRadioButton.h"
+#include "elements/qt/SkSpeedButton.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +11,10 @@
 
 #include "common/Cp1251.h"
 #include "elements/qt/SkPopMenu.h"
-#include "elements/qt/SkSimple.h"
+#include "elements/qt/SkLabel.h"
+#include "elements/qt/SkPic.h"
+#include "elements/qt/SkProgressBar.h"
+#include "elements/qt/SkTrackBar.h"
 
 namespace remont {
 namespace {
@@ -63,7 +70,8 @@ TEST(SpeedButton, ClickInAGroupPutsOthersUpAndRaises) {
   other->SetGroup(5);
   other->SetDownRemembered(true);
   parent.show();
-  QSignalSpy spy(a, &TSkSpeedButton::elementClick);
+  int clicks = 0;
+  a->OnClick = [&clicks] { ++clicks; };
   b->SetDownRemembered(true);
   QTest::mouseClick(a, Qt::LeftButton);
   EXPECT_TRUE(a->Down());
@@ -71,7 +79,7 @@ TEST(SpeedButton, ClickInAGroupPutsOthersUpAndRaises) {
   EXPECT_TRUE(other->Down());  // another group
   QTest::mouseClick(a, Qt::LeftButton);
   EXPECT_TRUE(a->Down());  // a down button stays down
-  EXPECT_EQ(spy.count(), 2);
+  EXPECT_EQ(clicks, 2);
 }
 
 TEST(SpeedButton, ChevronMenu) {
@@ -94,9 +102,10 @@ TEST(Button, CreationDefaultsAndClick) {
   EXPECT_EQ(b->property("themeObject").toString(), "default");
   EXPECT_TRUE(b->property("showHint").toBool());
   parent.show();
-  QSignalSpy spy(b, &TSkButton::elementClick);
+  int clicks = 0;
+  b->OnClick = [&clicks] { ++clicks; };
   QTest::mouseClick(b, Qt::LeftButton);
-  EXPECT_EQ(spy.count(), 1);
+  EXPECT_EQ(clicks, 1);
   const RHelpAction a = ActionWithAnchor(b, "menu_show*m");
   EXPECT_EQ(a.Action, "menu_show*m");
   EXPECT_EQ(a.AnchorHeight, 25);
@@ -111,9 +120,10 @@ TEST(CheckBox, CaptionNamesAndClick) {
   EXPECT_EQ(c->ControlledNames(), (std::vector<std::string>{"edfrom", "edto"}));
   c->resize(100, 20);
   parent.show();
-  QSignalSpy spy(c, &TSkCheckBox::elementClick);
+  int clicks = 0;
+  c->OnClick = [&clicks] { ++clicks; };
   QTest::mouseClick(c, Qt::LeftButton, {}, QPoint(8, 10));
-  EXPECT_EQ(spy.count(), 1);
+  EXPECT_EQ(clicks, 1);
   EXPECT_TRUE(c->isChecked());
 }
 
@@ -131,7 +141,7 @@ TEST(Label, UrlStyle) {
   EXPECT_EQ(l->cursor().shape(), Qt::PointingHandCursor);
   parent.show();
   int presses = 0;
-  l->mouse_down = [&presses](Qt::MouseButton) { ++presses; };
+  l->SetPressToMove([&presses](Qt::MouseButton) { ++presses; });
   QTest::mouseClick(l, Qt::LeftButton);
   EXPECT_EQ(presses, 1);  // only the drag hook hears it
   EXPECT_EQ(l->text(), QString::fromUtf8("Сайт"));

@@ -8,12 +8,22 @@
 
 #include "common/Cp1251.h"
 #include "common/qt/QtText.h"
-#include "elements/qt/SkButtons.h"
-#include "elements/qt/SkEdits.h"
-#include "elements/qt/SkLists.h"
-#include "elements/qt/SkPanels.h"
+#include "elements/qt/SkButton.h"
+#include "elements/qt/SkCheckBox.h"
+#include "elements/qt/SkRadioButton.h"
+#include "elements/qt/SkSpeedButton.h"
+#include "elements/qt/SkEditBox.h"
+#include "elements/qt/SkSpinEdit.h"
+#include "elements/qt/SkComboBox.h"
+#include "elements/qt/SkListBox.h"
+#include "elements/qt/ParentPanel.h"
+#include "elements/qt/SkPanel.h"
+#include "elements/qt/SkSplitter.h"
 #include "elements/qt/SkPopMenu.h"
-#include "elements/qt/SkSimple.h"
+#include "elements/qt/SkLabel.h"
+#include "elements/qt/SkPic.h"
+#include "elements/qt/SkProgressBar.h"
+#include "elements/qt/SkTrackBar.h"
 
 namespace remont {
 namespace {

@@ -8,7 +8,10 @@
 
 #include "common/Cp1251.h"
 #include "common/Helpers.h"
-#include "elements/qt/SkSimple.h"
+#include "elements/qt/SkLabel.h"
+#include "elements/qt/SkPic.h"
+#include "elements/qt/SkProgressBar.h"
+#include "elements/qt/SkTrackBar.h"
 #include "elements/qt/SkTree.h"
 #include "pages/qt/SkHtml.h"
 #include "support/FakePlatform.h"

@@ -1,14 +1,14 @@
-#include "elements/qt/SkLists.h"
+#include "elements/qt/SkListBox.h"
 
 #include <QHelpEvent>
-#include <QLineEdit>
 #include <QToolTip>
-#include <QWheelEvent>
 
 #include "archive/Pack.h"
+#include "common/Command.h"
 #include "common/Helpers.h"
 #include "common/qt/QtText.h"
 #include "elements/ControlRules.h"
+#include "elements/qt/ElementClass.h"
 #include "elements/qt/ElementSupport.h"
 
 namespace remont {
@@ -71,7 +71,7 @@ QString TSkListBox::ItemHint(const QPoint& viewport_pos) const {
 
 void TSkListBox::mouseDoubleClickEvent(QMouseEvent* event) {
   QListWidget::mouseDoubleClickEvent(event);
-  emit elementClick();
+  RaiseClick();
 }
 
 bool TSkListBox::eventFilter(QObject* watched, QEvent* event) {
@@ -86,68 +86,33 @@ bool TSkListBox::eventFilter(QObject* watched, QEvent* event) {
   return QListWidget::eventFilter(watched, event);
 }
 
-TSkComboBox::TSkComboBox(QWidget* parent) : QComboBox(parent) {
-  setFocusPolicy(Qt::StrongFocus);
-  SetShowHint(this, true);
-  setEditable(true);
-  setInsertPolicy(QComboBox::NoInsert);
-  connect(this, &QComboBox::activated, this, &TSkComboBox::elementClick);
-  WatchEdit();
+RHelpAction TSkListBox::ClickRequest(TElementHost&) {
+  RHelpAction request;
+  const int index = ItemIndex();
+  const std::string value = index >= 0 && index < count() ? GetItemValue(index) : std::string();
+  if (!value.empty()) request.Action = InsertValue(Action(), value, true);
+  return request;
 }
 
-void TSkComboBox::WatchEdit() {
-  if (QLineEdit* edit = lineEdit()) connect(edit, &QLineEdit::textEdited, this, &TSkComboBox::elementClick, Qt::UniqueConnection);
+namespace {
+
+RElementClass MakeListBoxClass() {
+  using L = TSkListBox;
+  RElementClass c;
+  c.Type = "list_box";
+  c.Make = [](QWidget* parent, const std::string&, TElementHost&) { return new TSkListBox(parent); };
+  c.Keys = {
+      ActionKey(),
+      Key<L>("load", [](L& l, const TKeyValue& v) { l.LoadListItems(v.Text()); }),
+      Key<L>("multiselect", [](L& l, const TKeyValue& v) { l.SetMultiSelect(v.Bool()); }),
+      AnchorKey(),
+      SkinKey(),
+  };
+  return c;
 }
 
-void TSkComboBox::LoadListItems(const std::string& name) {
-  ClearListItems();
-  TPack pack(name);
-  const std::vector<std::string> lines = SplitLines(pack.Bytes());
-  if (!lines.empty()) AddListItems(lines);
-}
+}  // namespace
 
-void TSkComboBox::AddListItems(const std::vector<std::string>& lines) {
-  for (const auto& line : lines) {
-    const auto [caption, value] = SplitComboLine(line);
-    AddListItem(caption, value);
-  }
-}
-
-void TSkComboBox::AddListItem(const std::string& caption, const std::string& value) {
-  if (caption.empty()) return;
-  values_.push_back(value);
-  addItem(ToQ(caption));
-}
-
-void TSkComboBox::ClearListItems() {
-  clear();
-  values_.clear();
-}
-
-int TSkComboBox::ItemIndex() const {
-  const int i = currentIndex();
-  if (i < 0) return -1;
-  if (isEditable() && currentText() != itemText(i)) return -1;
-  return i;
-}
-
-std::string TSkComboBox::GetSelectedValue() const {
-  const int i = ItemIndex();
-  if (i < 0 || i >= static_cast<int>(values_.size())) return {};
-  return values_[static_cast<size_t>(i)];
-}
-
-void TSkComboBox::SetComboReadOnly(bool on) {
-  read_only_ = on;
-  const int keep = currentIndex();
-  setEditable(!on);
-  if (!on) {
-    setInsertPolicy(QComboBox::NoInsert);
-    WatchEdit();
-  }
-  setCurrentIndex(keep);
-}
-
-void TSkComboBox::wheelEvent(QWheelEvent* event) { event->accept(); }
+REMONT_ELEMENT_CLASS(MakeListBoxClass());
 
 }  // namespace remont

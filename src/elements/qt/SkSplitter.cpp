@@ -1,105 +1,17 @@
-#include "elements/qt/SkPanels.h"
+#include "elements/qt/SkSplitter.h"
 
 #include <QMouseEvent>
-#include <QPalette>
-
 #include <algorithm>
 
+#include "elements/qt/ElementClass.h"
+#include "elements/qt/ElementSupport.h"
+
 namespace remont {
-
-TSkPanel::TSkPanel(QWidget* parent) : QFrame(parent) {
-  // Opaque: what lies under a panel never shows through it.
-  setAutoFillBackground(true);
-  setFrameShape(QFrame::NoFrame);
-  setLineWidth(0);
-  setContentsMargins(0, 0, 0, 0);
-  SetThemeObject(this, "default");
-}
-
-void TSkPanel::ShowOrHide() {
-  if (ElementVisible(this)) {
-    saved_left_ = x();
-    saved_top_ = y();
-    hide();
-    return;
-  }
-  show();
-  move(saved_left_, saved_top_);
-  RequestAlign(this);  // an aligned element goes where the alignment puts it
-}
-
-void TSkPanel::mouseDoubleClickEvent(QMouseEvent* event) {
-  QFrame::mouseDoubleClickEvent(event);
-  emit elementClick();
-}
-
-void TSkPanel::mousePressEvent(QMouseEvent* event) {
-  QFrame::mousePressEvent(event);
-  if (mouse_down) mouse_down(event->button());
-}
-
-TParentPanel::TParentPanel(QWidget* parent) : QWidget(parent) {
-  setAutoFillBackground(true);
-  resize(100, 50);
-}
-
-void TParentPanel::SetColor(int colour) {
-  QPalette p = palette();
-  p.setColor(QPalette::Window, ToQColor(colour));
-  setPalette(p);
-}
-
-void TParentPanel::SetWidthText(const std::string& text) {
-  int pixels = width();
-  if (SetSizeText(text, pixels, width_percent_))
-    ApplyPercentSize();
-  else
-    resize(pixels, height());
-}
-
-void TParentPanel::SetHeightText(const std::string& text) {
-  int pixels = height();
-  if (SetSizeText(text, pixels, height_percent_))
-    ApplyPercentSize();
-  else
-    resize(width(), pixels);
-}
-
-void TParentPanel::ApplyPercentSize() {
-  const QSize client = ClientSize(parentWidget());
-  QSize size = this->size();
-  if (auto w = PercentOf(width_percent_, client.width())) size.setWidth(*w);
-  if (auto h = PercentOf(height_percent_, client.height())) size.setHeight(*h);
-  resize(size);
-}
-
-void TParentPanel::RemeasurePercentSize() {
-  const QSize outer = OuterSize(parentWidget());
-  width_percent_ = RemeasurePercent(width_percent_, width(), outer.width());
-  height_percent_ = RemeasurePercent(height_percent_, height(), outer.height());
-}
-
-void TParentPanel::mousePressEvent(QMouseEvent* event) {
-  QWidget::mousePressEvent(event);
-  if (mouse_down) mouse_down(event->button());
-}
 
 TSkSplitter::TSkSplitter(QWidget* parent) : QFrame(parent) {
   setFrameShape(QFrame::NoFrame);
   resize(3, 100);
   SetThemeObject(this, "default");
-}
-
-void TSkSplitter::ShowOrHide() {
-  if (ElementVisible(this)) {
-    saved_left_ = x();
-    saved_top_ = y();
-    hide();
-    return;
-  }
-  show();
-  move(saved_left_, saved_top_);
-  RequestAlign(this);  // an aligned element goes where the alignment puts it
 }
 
 void TSkSplitter::SetNeighbour(QWidget* neighbour, bool after) {
@@ -177,5 +89,26 @@ void TSkSplitter::mouseMoveEvent(QMouseEvent* event) {
     move(x(), y() + delta);
   }
 }
+
+namespace {
+
+RElementClass MakeSplitterClass() {
+  RElementClass c;
+  c.Type = "split";
+  c.Make = [](QWidget* parent, const std::string&, TElementHost&) {
+    auto* split = new TSkSplitter(parent);
+    SetAlign(split, EAlign::Left);
+    return split;
+  };
+  c.Keys = {ActionKey(), SkinKey()};
+  c.Commands = {
+      Command<TSkSplitter>("split_show_or_hide", [](TSkSplitter& s, const RCommandCall&) { s.ShowOrHide(); }),
+  };
+  return c;
+}
+
+}  // namespace
+
+REMONT_ELEMENT_CLASS(MakeSplitterClass());
 
 }  // namespace remont

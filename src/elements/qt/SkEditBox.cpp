@@ -1,11 +1,11 @@
-#include "elements/qt/SkEdits.h"
+#include "elements/qt/SkEditBox.h"
 
 #include <QKeyEvent>
-#include <climits>
-#include <cmath>
 
 #include "common/qt/QtText.h"
+#include "elements/qt/ElementClass.h"
 #include "elements/qt/ElementSupport.h"
+#include "elements/qt/SkForm.h"
 
 namespace remont {
 
@@ -22,7 +22,8 @@ std::string TSkEditBox::NumberText() const { return Text(); }
 void TSkEditBox::SetNumberText(const std::string& text) { SetText(text); }
 
 void TSkEditBox::keyPressEvent(QKeyEvent* event) {
-  emit elementKeyDown(event->key(), event->modifiers());
+  // The engine hears every key, before the box handles it, as a virtual-key code.
+  RaiseKeyDown(QtKeyToVirtualKey(event->key()), event->modifiers());
   if (Numeric()) {
     // Only digits are typed into a numeric box: every other character, and
     // Backspace, is dropped. Keys that type nothing (arrows, Delete) still work.
@@ -48,30 +49,29 @@ void TSkEditBox::keyReleaseEvent(QKeyEvent* event) {
   KeyReleased();
 }
 
-TSkSpinEdit::TSkSpinEdit(QWidget* parent) : QSpinBox(parent) {
-  SetShowHint(this, true);
-  setFocusPolicy(Qt::StrongFocus);
-  // The control itself sets no limit; the bounds below do.
-  setRange(INT_MIN, INT_MAX);
-  setValue(0);
-  connect(this, &QSpinBox::valueChanged, this, &TSkSpinEdit::Changed);
+std::string TSkEditBox::KeyAction(int virtual_key) const { return virtual_key == 13 ? Action() : std::string(); }
+
+namespace {
+
+RElementClass MakeEditBoxClass() {
+  using E = TSkEditBox;
+  RElementClass c;
+  c.Type = "edit_box";
+  c.Make = [](QWidget* parent, const std::string&, TElementHost&) { return new TSkEditBox(parent); };
+  c.Keys = {
+      ActionKey(),
+      HintKey(),
+      Key<E>("only_number", [](E& e, const TKeyValue& v) { e.SetNumeric(v.Bool()); }),
+      Key<E>("min_link", [](E& e, const TKeyValue& v) {
+        if (auto* other = v.ElementAs<TSkEditBox>()) e.SetMinLink(other);
+      }),
+      AnchorKey(),
+  };
+  return c;
 }
 
-void TSkSpinEdit::Put(long double v) {
-  const long double r = std::round(v);
-  const int n = r < INT_MIN ? INT_MIN : r > INT_MAX ? INT_MAX : static_cast<int>(r);
-  if (n != value()) setValue(n);
-}
+}  // namespace
 
-void TSkSpinEdit::Changed(int v) {
-  // The clamped value comes back through this handler; with a lower bound
-  // above the upper one the two would push the value to and fro for ever.
-  if (clamping_) return;
-  clamping_ = true;
-  Put(bounds_.Clamp(v));
-  clamping_ = false;
-}
-void TSkSpinEdit::SetUpperBound(int n) { Put(bounds_.SetUpperBound(n, value())); }
-void TSkSpinEdit::SetLowerBound(int n) { Put(bounds_.SetLowerBound(n, value())); }
+REMONT_ELEMENT_CLASS(MakeEditBoxClass());
 
 }  // namespace remont

@@ -1,0 +1,15 @@
+// Mouse cursors of the key cursor: the platform's named cursors (crHandPoint,
+// crHourGlass, ...) and the program's own cursors 140 to 144 (magnifiers and
+// hands), registered again by every build.
+#pragma once
+
+#include <QCursor>
+#include <string>
+
+namespace remont {
+
+void RegisterCursors();
+// A cursor name (any letter case) or number; ok is false for a text that is neither.
+QCursor CursorFor(const std::string& text, bool& ok);
+
+}  // namespace remont
