@@ -38,6 +38,12 @@ const std::vector<TSkStract::REngineCommand>& TSkStract::EngineCommands() {
   return table;
 }
 
+std::vector<std::string_view> TSkStract::EngineCommandNames() {
+  std::vector<std::string_view> names;
+  for (const REngineCommand& c : EngineCommands()) names.push_back(c.Name);
+  return names;
+}
+
 // One entry per command name: an engine command, or an element type's.
 struct RDispatchEntry {
   std::string_view type;                     // the type parameter 1 names; empty for the engine's

@@ -99,4 +99,10 @@ const std::vector<TSkStract::RFormKey>& TSkStract::FormKeys() {
   return keys;
 }
 
+std::vector<std::string_view> TSkStract::FormKeyNames() {
+  std::vector<std::string_view> names;
+  for (const RFormKey& k : FormKeys()) names.push_back(k.Name);
+  return names;
+}
+
 }  // namespace remont

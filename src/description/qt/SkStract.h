@@ -138,6 +138,10 @@ class TSkStract : public QObject, public TElementHost {
   bool SavePosition() const { return save_position_; }
   // The type an element was made as ("" for anything else).
   static std::string ElementType(const QObject* element);
+  // The keys of the window's section and the engine's own commands, as the
+  // engine's tables hold them.
+  static std::vector<std::string_view> FormKeyNames();
+  static std::vector<std::string_view> EngineCommandNames();
 
  private:
   // An engine command: false ends the dispatch (the program is closing).

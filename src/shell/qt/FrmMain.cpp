@@ -13,15 +13,10 @@
 #include "common/Command.h"
 #include "description/qt/SkStract.h"
 #include "elements/qt/SkTree.h"
+#include "shell/qt/OwnerCommands.h"
 
 namespace remont {
 namespace {
-
-// The name of the first command of an owner's request.
-std::string FirstCommand(const RHelpAction& request) {
-  const TSkCommand commands(request.Action);
-  return commands.Count() > 0 ? commands.Commands()[0].Name : std::string();
-}
 
 std::string RestOfFirst(const RHelpAction& request) {
   const TSkCommand commands(request.Action);
@@ -51,9 +46,13 @@ TfrmSearch::~TfrmSearch() { engine_.reset(); }
 void TfrmSearch::FormCreate() {
   engine_ = std::make_unique<TSkStract>(this, "struct_search.txt");
   engine_->LoadStruct();
-  engine_->OnHelpAction = [](const RHelpAction& r) {
-    CurrentPlatform().ShowMessage(r.Action, MessageKind::Plain);
-  };
+  engine_->OnHelpAction = [this](const RHelpAction& r) { SearchHelpAction(r); };
+}
+
+// The search window's own commands come with the search; until then every
+// command shows as the owner's unknown command does.
+void TfrmSearch::SearchHelpAction(const RHelpAction& request) {
+  RunOwnerCommand<TfrmSearch>(*this, {}, request);
 }
 
 TfrmPreviewForm::TfrmPreviewForm(QWidget* owner) : TSkForm(owner) {
@@ -64,6 +63,12 @@ TfrmPreviewForm::TfrmPreviewForm(QWidget* owner) : TSkForm(owner) {
 TfrmTesaurus::TfrmTesaurus(QWidget* owner) : TSkForm(owner) {
   setObjectName("frmTesaurus");
   setWindowTitle(ToQ(Ru("Тезаурус")));
+}
+
+// The thesaurus's own commands come with the thesaurus search; until then
+// every command shows as the owner's unknown command does.
+void TfrmTesaurus::TesaurusHelpAction(const RHelpAction& request) {
+  RunOwnerCommand<TfrmTesaurus>(*this, {}, request);
 }
 
 TfrmAbout::TfrmAbout(QWidget* owner) : TSkForm(owner) {
@@ -93,59 +98,67 @@ void TfrmMain::FormCreate() {
 }
 
 void TfrmMain::MainHelpAction(const RHelpAction& request) {
-  const std::string name = FirstCommand(request);
-  if (name == "go_main") {
-    SetFramePainting(false);
-    if (show_engine_) {
-      show_engine_->ShowPage();
-      show_engine_->ExecuteCommand(RestOfFirst(request));
-    }
-    SetFramePainting(true);
-  } else if (name == "about") {
-    OpenAbout();
-  } else {
-    CurrentPlatform().ShowMessage(request.Action, MessageKind::Plain);
-  }
+  static constexpr ROwnerCommand<TfrmMain> kCommands[] = {
+      {"go_main", &TfrmMain::GoMain},
+      {"about", &TfrmMain::About},
+  };
+  RunOwnerCommand<TfrmMain>(*this, kCommands, request);
 }
 
 void TfrmMain::ShowHelpAction(const RHelpAction& request) {
-  const std::string name = FirstCommand(request);
-  if (name == "visible_but_tree") {
-    // The two buttons are found by name whatever their type.
-    auto button = [this](const char* button_name) -> QWidget* {
-      auto* w = qobject_cast<QWidget*>(show_engine_->FindElement(button_name));
-      if (!w) show_engine_->ShowError(msg::GetComponentNotFound(button_name));
-      return w;
-    };
-    QWidget* tree_widget = show_engine_->GetTree("tree");
-    QWidget* open = button("but_tree_open");
-    QWidget* hide = button("but_tree_hide");
-    if (!tree_widget || !open || !hide) return;
-    if (!tree_widget->isVisibleTo(tree_widget->parentWidget())) {
-      saved_but_tree_open_ = open->isVisibleTo(open->parentWidget());
-      saved_but_tree_hide_ = hide->isVisibleTo(hide->parentWidget());
-      open->setVisible(false);
-      hide->setVisible(false);
-    } else {
-      open->setVisible(saved_but_tree_open_);
-      hide->setVisible(saved_but_tree_hide_);
-    }
-  } else if (name == "go_main_menu") {
-    main_engine_->ShowPage();
-  } else if (name == "go_find") {
-    if (!search_ || !search_->Engine()) return;
-    TSkStract* engine = search_->Engine();
-    engine->ShowPage();
-    if (QWidget* edit = engine->GetEditBox("edit_find")) edit->setFocus();
-    if (!search_->isVisible()) search_->exec();
-  } else if (name == "go_tesaurus") {
-    OpenThesaurus();
-  } else if (name == "about") {
-    OpenAbout();
+  static constexpr ROwnerCommand<TfrmMain> kCommands[] = {
+      {"visible_but_tree", &TfrmMain::VisibleButTree}, {"go_main_menu", &TfrmMain::GoMainMenu},
+      {"go_find", &TfrmMain::GoFind},                  {"go_tesaurus", &TfrmMain::GoTesaurus},
+      {"about", &TfrmMain::About},
+  };
+  RunOwnerCommand<TfrmMain>(*this, kCommands, request);
+}
+
+// The show page, then the rest of the string on it.
+void TfrmMain::GoMain(const RHelpAction& request) {
+  SetFramePainting(false);
+  if (show_engine_) {
+    show_engine_->ShowPage();
+    show_engine_->ExecuteCommand(RestOfFirst(request));
+  }
+  SetFramePainting(true);
+}
+
+void TfrmMain::About(const RHelpAction&) { OpenAbout(); }
+
+void TfrmMain::VisibleButTree(const RHelpAction&) {
+  // The two buttons are found by name whatever their type.
+  auto button = [this](const char* button_name) -> QWidget* {
+    auto* w = qobject_cast<QWidget*>(show_engine_->FindElement(button_name));
+    if (!w) show_engine_->ShowError(msg::GetComponentNotFound(button_name));
+    return w;
+  };
+  QWidget* tree_widget = show_engine_->GetTree("tree");
+  QWidget* open = button("but_tree_open");
+  QWidget* hide = button("but_tree_hide");
+  if (!tree_widget || !open || !hide) return;
+  if (!tree_widget->isVisibleTo(tree_widget->parentWidget())) {
+    saved_but_tree_open_ = open->isVisibleTo(open->parentWidget());
+    saved_but_tree_hide_ = hide->isVisibleTo(hide->parentWidget());
+    open->setVisible(false);
+    hide->setVisible(false);
   } else {
-    CurrentPlatform().ShowMessage(request.Action, MessageKind::Plain);
+    open->setVisible(saved_but_tree_open_);
+    hide->setVisible(saved_but_tree_hide_);
   }
 }
+
+void TfrmMain::GoMainMenu(const RHelpAction&) { main_engine_->ShowPage(); }
+
+void TfrmMain::GoFind(const RHelpAction&) {
+  if (!search_ || !search_->Engine()) return;
+  TSkStract* engine = search_->Engine();
+  engine->ShowPage();
+  if (QWidget* edit = engine->GetEditBox("edit_find")) edit->setFocus();
+  if (!search_->isVisible()) search_->exec();
+}
+
+void TfrmMain::GoTesaurus(const RHelpAction&) { OpenThesaurus(); }
 
 void TfrmMain::OpenAbout() {
   auto* about = new TfrmAbout(this);
@@ -161,9 +174,7 @@ void TfrmMain::OpenAbout() {
 void TfrmMain::OpenThesaurus() {
   auto* thesaurus = new TfrmTesaurus(this);
   try {
-    RunModal(thesaurus, "struct_tesaurus.txt", [](const RHelpAction& r) {
-      CurrentPlatform().ShowMessage(r.Action, MessageKind::Plain);
-    });
+    RunModal(thesaurus, "struct_tesaurus.txt", [thesaurus](const RHelpAction& r) { thesaurus->TesaurusHelpAction(r); });
   } catch (...) {
     delete thesaurus;
     throw;

@@ -22,6 +22,7 @@ class TfrmSearch : public TSkForm {
   ~TfrmSearch() override;
   void FormCreate();
   TSkStract* Engine() const { return engine_.get(); }
+  void SearchHelpAction(const RHelpAction& request);
 
  private:
   std::unique_ptr<TSkStract> engine_;
@@ -39,6 +40,7 @@ class TfrmTesaurus : public TSkForm {
 
  public:
   explicit TfrmTesaurus(QWidget* owner = nullptr);
+  void TesaurusHelpAction(const RHelpAction& request);
 };
 
 class TfrmAbout : public TSkForm {
@@ -72,6 +74,14 @@ class TfrmMain : public TSkForm {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // Owner commands of the main and show engines.
+  void GoMain(const RHelpAction& request);
+  void About(const RHelpAction& request);
+  void VisibleButTree(const RHelpAction& request);
+  void GoMainMenu(const RHelpAction& request);
+  void GoFind(const RHelpAction& request);
+  void GoTesaurus(const RHelpAction& request);
+
   void FormCloseQuery();
   void CloseArchiveAndSibling();
 
