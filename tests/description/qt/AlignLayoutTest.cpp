@@ -5,7 +5,6 @@
 
 #include <QTest>
 
-#include "archive/Pack.h"
 #include "common/Cp1251.h"
 #include "common/Helpers.h"
 #include "description/qt/SkStract.h"
@@ -14,30 +13,20 @@
 #include "elements/qt/SkPanel.h"
 #include "elements/qt/SkSplitter.h"
 #include "support/FakePlatform.h"
-#include "support/TempDir.h"
+#include "support/qt/EngineBuild.h"
 
 namespace remont {
 namespace {
 
 class AlignLayoutTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ClosePack();
-    SetProgramDir(dir_.path());
-  }
-  void TearDown() override { SetProgramDir(""); }
-
   std::unique_ptr<TSkStract> Build(TSkForm& form, const std::string& text) {
-    dir_.Write("a.txt", Utf8ToCp1251(text));
-    auto engine = std::make_unique<TSkStract>(&form, "a.txt");
-    engine->LoadStruct();
-    engine->ShowPage();
-    return engine;
+    return test::BuildDescription(form, program_, "a.txt", text);
   }
   QRect Rect(TSkStract& e, const char* name) { return qobject_cast<QWidget*>(e.GetControl(name))->geometry(); }
 
   test::FakePlatform platform_;
-  test::TempDir dir_;
+  test::LooseProgram program_;
 };
 
 // The reading page of another author's manual: sections before their

@@ -21,7 +21,7 @@
 #include "elements/qt/SkForm.h"
 #include "elements/qt/SkSplitter.h"
 #include "support/FakePlatform.h"
-#include "support/qt/LooseProgram.h"
+#include "support/qt/EngineBuild.h"
 
 namespace remont {
 namespace {
@@ -29,11 +29,7 @@ namespace {
 class RegistryFaultsTest : public ::testing::Test {
  protected:
   std::unique_ptr<TSkStract> Build(const std::string& text) {
-    program.Write("r.txt", Utf8ToCp1251(text));
-    auto engine = std::make_unique<TSkStract>(&form, "r.txt");
-    engine->LoadStruct();
-    engine->ShowPage();
-    return engine;
+    return test::BuildDescription(form, program, "r.txt", text);
   }
 
   test::FakePlatform platform;
