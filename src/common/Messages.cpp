@@ -40,6 +40,12 @@ std::string EnableControlHint(const std::string& name) {
   return Ru("Проверте параметр enable_control для чекьокса ") + name;
 }
 std::string CannotOpenFile(const std::string& name) { return Ru("Не удаётся открыть файл ") + name; }
+std::string NoFavoriteMenu() { return Ru("AddFavorite. Укажите меню которое хранит избранное (favorite)"); }
+std::string FavoriteMenuWithoutAction(const std::string& menu) {
+  return menu + Ru(".AddFavorite. Пропишите в меню glob_action для работы избранного");
+}
+std::string ReadFavoriteNoPath() { return Ru("ReadFavorite. Укажите путь в реестре (reg_dat для form)"); }
+std::string RegistryPathMissing() { return Ru("WriteReg. Укажите путь в реестре (reg_dat для form)"); }
 std::string MenuParamsMissing(const std::string& section) {
   return Ru("Для меню ") + section + Ru(" надо указать все параметры:") + "\r\n" + Ru("Caption, Action и можно Key");
 }

@@ -33,5 +33,10 @@ std::string CommandLoop(const std::string& action);   // commands nested too dee
 std::string MenuShowNotFound(const std::string& name);  // "menu_show. Не найден контрол " + name
 std::string EnableControlHint(const std::string& name);  // "Проверте параметр enable_control для чекьокса " + name
 std::string MenuParamsMissing(const std::string& section);  // BuildMenu's message
-std::string CannotOpenFile(const std::string& name);  // the file error: "Не удаётся открыть файл " + name
+std::string CannotOpenFile(const std::string& name);
+// Favourites and the settings store.
+std::string NoFavoriteMenu();                                   // "AddFavorite. Укажите меню ..."
+std::string FavoriteMenuWithoutAction(const std::string& menu);  // menu + ".AddFavorite. Пропишите ..."
+std::string ReadFavoriteNoPath();                               // "ReadFavorite. Укажите путь в реестре ..."
+std::string RegistryPathMissing();                              // "WriteReg. Укажите путь в реестре ..."  // the file error: "Не удаётся открыть файл " + name
 }  // namespace remont::msg

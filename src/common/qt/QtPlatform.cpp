@@ -24,11 +24,6 @@ QString BoxTitle() {
   return title.isEmpty() ? QApplication::applicationName() : title;
 }
 
-QSettings& Store() {
-  static QSettings settings(QSettings::IniFormat, QSettings::UserScope, "Remont", "Remont");
-  return settings;
-}
-
 // The description's reg_dat path is a registry path: "\" separates its keys.
 QString Key(const std::string& group, const std::string& name) {
   QString g = ToQ(group);
@@ -46,6 +41,13 @@ QString DiskPath(const std::string& file) {
 }
 
 }  // namespace
+
+QtPlatform::QtPlatform(const QString& settings_file)
+    : settings_(settings_file.isEmpty()
+                    ? std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, "Remont", "Remont")
+                    : std::make_unique<QSettings>(settings_file, QSettings::IniFormat)) {}
+
+QtPlatform::~QtPlatform() = default;
 
 QString SiblingSocketName() { return QString("remont-sibling-%1").arg(getuid()); }
 
@@ -91,19 +93,19 @@ std::string QtPlatform::DefaultPrinter() {
 
 bool QtPlatform::ReadSetting(const std::string& group, const std::string& name, std::string& value) {
   const QString key = Key(group, name);
-  if (!Store().contains(key)) return false;
-  value = FromQ(Store().value(key).toString());
+  if (!settings_->contains(key)) return false;
+  value = FromQ(settings_->value(key).toString());
   return true;
 }
 
 void QtPlatform::WriteSetting(const std::string& group, const std::string& name, const std::string& value) {
-  Store().setValue(Key(group, name), ToQ(value));
-  Store().sync();
+  settings_->setValue(Key(group, name), ToQ(value));
+  settings_->sync();
 }
 
 void QtPlatform::DeleteSetting(const std::string& group, const std::string& name) {
-  Store().remove(Key(group, name));
-  Store().sync();
+  settings_->remove(Key(group, name));
+  settings_->sync();
 }
 
 QUrl HelpUrl(const std::string& file, const std::string& topic) {

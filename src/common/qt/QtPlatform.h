@@ -3,7 +3,9 @@
 #pragma once
 
 #include <QString>
+#include <QSettings>
 #include <QUrl>
+#include <memory>
 
 #include "common/Platform.h"
 
@@ -11,6 +13,11 @@ namespace remont {
 
 class QtPlatform : public Platform {
  public:
+  // The settings store: the user's configuration folder (Remont/Remont.ini),
+  // or the given INI file.
+  explicit QtPlatform(const QString& settings_file = QString());
+  ~QtPlatform() override;
+
   void ShowMessage(const std::string& text, MessageKind kind) override;
   void ShowErrorBox(const std::string& text) override;
   std::string OpenFileDialog(const std::string& filter) override;
@@ -23,6 +30,9 @@ class QtPlatform : public Platform {
   void DeleteSetting(const std::string& group, const std::string& name) override;
   void CloseSibling() override;
   void ShowHelp(const std::string& file, const std::string& topic) override;
+
+ private:
+  std::unique_ptr<QSettings> settings_;
 };
 
 // The local socket name a sibling diagram program listens on.

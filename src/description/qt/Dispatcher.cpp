@@ -34,6 +34,9 @@ const std::vector<TSkStract::REngineCommand>& TSkStract::EngineCommands() {
       {"run", &TSkStract::CmdRun},              {"help_id", &TSkStract::CmdHelpId},
       {"help", &TSkStract::CmdHelp},            {"test", &TSkStract::CmdTest},
       {"visible", &TSkStract::CmdVisible},      {"enabled", &TSkStract::CmdEnabled},
+      {"menu_show", &TSkStract::CmdMenuShow},   {"menu_del_favore", &TSkStract::CmdMenuDelFavore},
+      {"tree_add_favorite", &TSkStract::CmdTreeAddFavorite},
+      {"tree_del_favorite", &TSkStract::CmdTreeDelFavorite},
   };
   return table;
 }

@@ -48,6 +48,7 @@ TSkStract::TSkStract(TSkForm* window, const std::string& description_file)
 
 TSkStract::~TSkStract() {
   reader_.reset();
+  if (save_position_) SavePos();
   CloseSplash();
   window_->SetFramePainting(false);
   window_->hide();
@@ -61,6 +62,7 @@ TSkStract::~TSkStract() {
   all_.clear();
   lists_.clear();
   skin_.reset();
+  WriteFavorites(true);
   window_->SetFramePainting(true);
 }
 
@@ -136,7 +138,9 @@ void TSkStract::LoadStruct() {
   }
 
   ExecuteCommand(window_->start_command);
+  ReadFavorite();
   splash_->Finish(splash_auto_close_);
+  if (save_position_) LoadPos();
   window_->SetFramePainting(true);
   window_->size_hook = [this](int, int) { FormResized(); };
   window_->resizing_hook = [this] { FormResizing(); };

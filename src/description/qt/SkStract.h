@@ -23,6 +23,7 @@
 
 #include "common/HelpAction.h"
 #include "description/ProfileReader.h"
+#include "description/SavedState.h"
 #include "elements/qt/ElementClass.h"
 
 class QMenu;
@@ -138,6 +139,23 @@ class TSkStract : public QObject, public TElementHost {
   bool SavePosition() const { return save_position_; }
   // The type an element was made as ("" for anything else).
   static std::string ElementType(const QObject* element);
+  // Menus, favourites, history and saved state.
+  // Refills a history menu from its html element's or tree's history; false
+  // (and the menu untouched) when the menu is not a history menu.
+  bool FillHistoryMenu(QMenu* menu);
+  void AddFavorite(const std::string& entry);
+  void DeleteFavorite(const std::string& text);
+  void ReadFavorite();
+  void WriteFavorites(bool free);
+  void WriteReg(const std::string& name, const std::string& text);
+  std::string ReadReg(const std::string& name);
+  void SavePos();
+  void LoadPos();
+  // The favourites, newest first (none until the first one is added).
+  const TFavoriteList* Favorites() const { return favorites_.get(); }
+  // The names of the menus that show the favourites, each followed by ";".
+  const std::string& FavoriteMenus() const { return favorite_menus_; }
+
   // The keys of the window's section and the engine's own commands, as the
   // engine's tables hold them.
   static std::vector<std::string_view> FormKeyNames();
@@ -175,6 +193,12 @@ class TSkStract : public QObject, public TElementHost {
   bool CmdTest(const RCommandCall& call);
   bool CmdVisible(const RCommandCall& call);
   bool CmdEnabled(const RCommandCall& call);
+  bool CmdMenuShow(const RCommandCall& call);
+  bool CmdMenuDelFavore(const RCommandCall& call);
+  bool CmdTreeAddFavorite(const RCommandCall& call);
+  bool CmdTreeDelFavorite(const RCommandCall& call);
+  // Favourites the user changed are written at once (when there is a path to write to).
+  void FavoritesChanged();
 
   TSkForm* window_;
   std::string file_;
@@ -189,6 +213,12 @@ class TSkStract : public QObject, public TElementHost {
   std::vector<QPointer<QObject>> all_;
   std::map<std::string, std::vector<QPointer<QObject>>> lists_;
   int dispatch_depth_ = 0;
+  std::string favorite_menus_;
+  std::unique_ptr<TFavoriteList> favorites_;
+  bool reading_favorites_ = false;
+  // Until the stored favourites are read, nothing is written over them.
+  bool favorites_read_ = false;
+  bool changed_before_read_ = false;
 };
 
 }  // namespace remont

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QProcess>
 #include <QPropertyAnimation>
@@ -53,10 +54,24 @@ int QtKeyToVirtualKey(int k) {
 TSkForm::TSkForm(QWidget* owner) : QDialog(owner), hot_keys_(std::make_unique<TSkHotKey>()) {
   ApplyWindowFlags();
   setSizeGripEnabled(false);
+  own_system_menu_ = new QMenu(this);
+  own_system_menu_->addAction(QString::fromUtf8("Восстановить"), this, [this] { showNormal(); });
+  own_system_menu_->addAction(QString::fromUtf8("Свернуть"), this, [this] { showMinimized(); });
+  own_system_menu_->addAction(QString::fromUtf8("Развернуть"), this, [this] { showMaximized(); });
+  own_system_menu_->addSeparator();
+  own_system_menu_->addAction(QString::fromUtf8("Закрыть"), this, [this] { close(); });
   message_font = font();
 }
 
 TSkForm::~TSkForm() = default;
+
+void TSkForm::SetSystemMenu(QMenu* menu) { system_menu_ = menu; }
+
+QMenu* TSkForm::SystemMenu() const { return system_menu_ ? system_menu_.data() : own_system_menu_; }
+
+void TSkForm::ShowSystemMenu() {
+  if (QMenu* menu = SystemMenu()) menu->popup(mapToGlobal(QPoint(0, 0)));
+}
 
 std::string TSkForm::WindowName() const { return objectName().toStdString(); }
 
@@ -154,6 +169,8 @@ void TSkForm::FormKeyDown(int key, Qt::KeyboardModifiers shift) {
     command_receiver(request);
   }
   if (key == 27 && esc_close) close();
+  if (key == 32 && (shift & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) == Qt::AltModifier)
+    ShowSystemMenu();
   const Qt::KeyboardModifiers mods = shift & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
   if (key == 'Q' && mods == (Qt::ControlModifier | Qt::AltModifier)) Restart();
 }

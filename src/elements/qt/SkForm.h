@@ -7,6 +7,7 @@
 
 #include <QDialog>
 #include <QFont>
+#include <QPointer>
 #include <QPropertyAnimation>
 #include <QStackedWidget>
 #include <functional>
@@ -14,6 +15,8 @@
 #include <string>
 
 #include "common/HelpAction.h"
+
+class QMenu;
 
 namespace remont {
 
@@ -73,6 +76,12 @@ class TSkForm : public QDialog {
   // Key hide_caption: no caption bar (and so none of its buttons).
   void SetHideCaption(bool on);
   bool CaptionHidden() const { return caption_hidden_; }
+  // The window's system menu (key menu_system of a pop-up menu); nullptr links
+  // the window's own again (restore, minimise, maximise, close). Alt+Space
+  // opens it at the window's top-left corner, where the desktop lets the key through.
+  void SetSystemMenu(QMenu* menu);
+  QMenu* SystemMenu() const;
+  void ShowSystemMenu();
   // Frame painting switch: off while an engine rebuilds or relays out.
   void SetFramePainting(bool on);
   bool IsMaximised() const;
@@ -106,6 +115,8 @@ class TSkForm : public QDialog {
   void ApplyWindowFlags();
 
   QStackedWidget* notebook_ = nullptr;
+  QMenu* own_system_menu_ = nullptr;
+  QPointer<QMenu> system_menu_;
   bool min_button_ = true;
   bool max_button_ = true;
   bool caption_hidden_ = false;

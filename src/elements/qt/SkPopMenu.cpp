@@ -5,11 +5,8 @@
 
 #include "common/Cp1251.h"
 #include "common/qt/QtText.h"
-#include "common/Messages.h"
-#include "common/Platform.h"
 #include "elements/ControlRules.h"
 #include "elements/qt/ElementClass.h"
-#include "elements/qt/ElementSupport.h"
 #include "elements/qt/SkForm.h"
 
 namespace remont {
@@ -107,19 +104,6 @@ RElementClass MakePopMenuClass() {
   // Owned by the window; its section is read by the engine's menu builder.
   c.Make = [](QWidget*, const std::string&, TElementHost& host) {
     return new TSkPopMenu(host.Window());
-  };
-  c.Commands = {
-      Command<TSkPopMenu>("menu_show", [](TSkPopMenu& menu, const RCommandCall& call) {
-        RHelpAction anchor = call.Request;
-        if (anchor.AnchorHeight == 0 && anchor.AnchorX == 0 && anchor.AnchorY == 0 && !call.P2.empty()) {
-          // The anchor: the button named p2, else the speed button (the button lookup reported already).
-          QObject* b = call.Host.GetComponent(call.P2, "button");
-          if (!b) b = call.Host.FindComponent(call.P2, "sp_button");
-          if (auto* w = qobject_cast<QWidget*>(b)) anchor = ActionWithAnchor(w, anchor.Action);
-          else CurrentPlatform().ShowMessage(msg::MenuShowNotFound(call.P2), MessageKind::Plain);
-        }
-        menu.popup(QPoint(anchor.AnchorX, anchor.AnchorY + anchor.AnchorHeight));
-      }),
   };
   return c;
 }

@@ -16,6 +16,7 @@
 #include "common/qt/Translations.h"
 #include "shell/SingleInstance.h"
 #include "shell/qt/FrmMain.h"
+#include "shell/qt/QuitOnSignal.h"
 
 int main(int argc, char** argv) {
   remont::SingleInstance instance;
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Remont");
   remont::InstallQtTranslations();
+  remont::QuitOnTerminationSignals();
   remont::QtPlatform platform;
   remont::SetPlatform(&platform);
 
