@@ -351,17 +351,22 @@ int IndexOfPackFile(const std::string& name) {
   }
 }
 
-void LoadPackFile(std::string& target, const std::string& name) {
+bool TryLoadPackFile(std::string& target, const std::string& name) {
   target.clear();
-  if (name.empty()) return;
+  if (name.empty()) return false;
   const TDatPack& s = State();
   const std::string key = LowerCase(StripPackFolder(name, s.folder));
-  if (const int i = IndexOfPackFile(key); i >= 0 && ReadEntry(s, static_cast<size_t>(i), target)) return;
+  if (const int i = IndexOfPackFile(key); i >= 0 && ReadEntry(s, static_cast<size_t>(i), target)) return true;
   if (auto bytes = ReadLooseFile(JoinPath(key, s.folder))) {
     target.swap(*bytes);
-    return;
+    return true;
   }
-  CurrentPlatform().ShowMessage(msg::FileNotFound(name), MessageKind::Plain);
+  return false;
+}
+
+void LoadPackFile(std::string& target, const std::string& name) {
+  if (!TryLoadPackFile(target, name) && !name.empty())
+    CurrentPlatform().ShowMessage(msg::FileNotFound(name), MessageKind::Plain);
 }
 
 TPack::TPack(const std::string& name) { LoadPackFile(bytes_, name); }

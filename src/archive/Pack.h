@@ -54,6 +54,10 @@ int IndexOfPackFile(const std::string& name);
 // Fills target with the stored file, else the loose file, else shows
 // "Не найден файл \r\n" + name and leaves it empty.
 void LoadPackFile(std::string& target, const std::string& name);
+// Fills target like LoadPackFile but without a message: false (and target
+// empty) when neither the archive nor the folder holds the name. Safe to call
+// from several threads while the archive stays open.
+bool TryLoadPackFile(std::string& target, const std::string& name);
 // True when the archive holds the name or a loose file exists; never a message.
 bool PackFileExists(const std::string& name);
 // The name without the archive folder when it is an absolute path inside it.

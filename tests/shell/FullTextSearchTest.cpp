@@ -1,0 +1,123 @@
+#include "shell/FullTextSearch.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <random>
+
+#include "common/Cp1251.h"
+
+namespace remont {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+TEST(SearchIndex, LinesPagesAndTitles) {
+  const auto index = ParseIndex(Ru("a.htm#:#Тормоза=колодки\r\nb.htm\nc.htm#:##:#x\rd.htm#:#"));
+  ASSERT_EQ(index.size(), 4u);
+  EXPECT_EQ(index[0].page, "a.htm");
+  EXPECT_EQ(index[0].title, Ru("Тормоза=колодки"));  // "=" stays in the title
+  EXPECT_EQ(index[1].page, "b.htm");                  // no "#:#": a page without a title
+  EXPECT_EQ(index[1].title, "");
+  EXPECT_EQ(index[2].title, "#:#x");  // cut at the first "#:#"
+  EXPECT_EQ(index[3].title, "");
+  EXPECT_TRUE(ParseIndex("").empty());
+}
+
+TEST(SearchMatch, CollapseSpaces) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"brake\r\npad", "brakepad"},   {"a   b", "a b"},       {"a \r\n b", "a b"},
+      {"a\t\tb", "a\t\tb"},           {"  lead", " lead"},    {"", ""},
+  };
+  for (const auto& [in, out] : cases) EXPECT_EQ(CollapseSpaces(in), out) << in;
+}
+
+TEST(SearchMatch, WhatAPageHolds) {
+  struct Case {
+    const char* page;
+    const char* query;  // UTF-8, lower case
+    bool holds;
+  };
+  const Case cases[] = {
+      {"<p>Замена <b>тормозных</b> колодок</p>", "тормозных", true},
+      {"<p>Замена <b>тормозных</b> колодок</p>", "замена тормозных", false},  // split by a tag
+      {"<p>brake\npad</p>", "brake pad", false},                               // the line break joins the words
+      {"<p>brake\npad</p>", "brakepad", true},
+      {"<p>brake&nbsp;pad</p>", "brake pad", false},  // a non-breaking space is no space
+      {"<p>brake    pad</p>", "brake pad", true},
+      {"<p>ЁМКОСТЬ бачка</p>", "ёмкость", true},  // Cyrillic folded, Ё included
+      {"<p>ЕМКОСТЬ</p>", "ёмкость", false},       // but Ё is not Е
+      {"<!-- колодки --><p>диски</p>", "колодки", false},  // comments are no text
+      {"<title>Колодки</title><p>x</p>", "колодки", true},
+  };
+  for (const auto& c : cases) EXPECT_EQ(PageHoldsText(Ru(c.page), Ru(c.query)), c.holds) << c.page << " / " << c.query;
+}
+
+// A manual in memory; pages missing from it are reported.
+struct Manual {
+  std::map<std::string, std::string> pages;
+  Texts missing;
+  RSearchHooks Hooks(int stop_after = -1) {
+    RSearchHooks h;
+    h.read_page = [this](const std::string& page, std::string& bytes) {
+      auto it = pages.find(page);
+      if (it == pages.end()) return false;
+      bytes = it->second;
+      return true;
+    };
+    h.missing = [this](const std::string& page) { missing.push_back(page); };
+    h.after_line = [stop_after](int done) { return stop_after < 0 || done < stop_after; };
+    return h;
+  }
+};
+
+TEST(SearchPages, WalksTheIndexFromTheEndOncePerLineAndGoesOnPastMissingPages) {
+  Manual m;
+  m.pages["a.htm"] = "<p>brake disc</p>";
+  m.pages["b.htm"] = "<p>BRAKE pads</p>";
+  m.pages["c.htm"] = "<p>clutch</p>";
+  const auto index = ParseIndex("a.htm#:#Discs\nb.htm#:#Brakes\nb.htm#:#BRAKES\nc.htm#:#Clutch\nlost.htm#:#Lost\na.htm#:#Discs");
+  const Texts results = SearchPages(index, "brake", m.Hooks());
+  EXPECT_EQ(results, (Texts{"Discs=a.htm", "BRAKES=b.htm"}));  // the last line first; duplicates once
+  EXPECT_EQ(m.missing, (Texts{"lost.htm"}));
+  // A stop after the third line keeps what was found so far.
+  Manual m2 = m;
+  m2.missing.clear();
+  EXPECT_EQ(SearchPages(index, "brake", m2.Hooks(3)), (Texts{"Discs=a.htm"}));
+}
+
+TEST(SearchPages, ManyThreadsGiveExactlyWhatOneGives) {
+  Manual m;
+  std::mt19937 random(7);
+  const char* words[] = {"колодки", "диск", "суппорт", "масло", "фильтр", "свеча", "ремень", "насос"};
+  std::string index_text;
+  for (int i = 0; i < 600; ++i) {
+    std::string body;
+    for (int w = 0; w < 40; ++w) body += std::string("<p>") + words[random() % 8] + (random() % 3 ? " " : "</p>");
+    const std::string name = "p" + std::to_string(i) + ".htm";
+    if (random() % 50) m.pages[name] = Ru(body);  // a few pages are missing
+    index_text += name + "#:#" + Ru(words[i % 8]) + " " + std::to_string(i % 97) + "\n";
+  }
+  const auto index = ParseIndex(index_text);
+  for (const char* query : {"колодки", "суппорт масло", "нет такого"}) {
+    for (int stop : {-1, 1, 250, 599}) {
+      Manual one = m, many = m;
+      const Texts plain = SearchPages(index, Ru(query), one.Hooks(stop), 1);
+      const Texts parallel = SearchPages(index, Ru(query), many.Hooks(stop), 4);
+      EXPECT_EQ(plain, parallel) << query << " stop " << stop;
+      EXPECT_EQ(one.missing, many.missing) << query << " stop " << stop;
+    }
+  }
+}
+
+TEST(SearchResults, SortedAsTheListShowsThem) {
+  Texts lines = {Ru("Ёмкости=e.htm"), Ru("емкость=d.htm"), "brakes=b.htm", "Brakes=a.htm", Ru("Двигатель=c.htm"),
+                 "Zeta=z.htm"};
+  SortResults(lines);
+  // "Ёмкости" sorts as "емкости", before "емкость".
+  EXPECT_EQ(lines, (Texts{"Brakes=a.htm", "brakes=b.htm", "Zeta=z.htm", Ru("Двигатель=c.htm"), Ru("Ёмкости=e.htm"),
+                          Ru("емкость=d.htm")}));
+}
+
+}  // namespace
+}  // namespace remont
