@@ -8,6 +8,10 @@ std::string FileNotFound(const std::string& name) { return Ru("Не найден
 std::string BadSignature() { return Ru("Неверная сигнатура архива"); }
 std::string PageNotFound(const std::string& name) { return Ru("Не найден файл: ") + name; }
 std::string MainCaption() { return Ru("Ремонт"); }
+std::string EnterText() { return Ru("Введите текст"); }
+std::string TextNotFound() { return Ru("Текст не найден"); }
+std::string FindCaption() { return Ru("Искать"); }
+std::string StopCaption() { return Ru("Стоп"); }
 
 std::string NoData(const std::string& fileName) {
   return Ru("Нету данных в ") + fileName + Ru(". Это безусловно End...");

@@ -16,6 +16,12 @@ std::string PageNotFound(const std::string& name);  // "Не найден фай
 // Window captions.
 std::string MainCaption();  // "Ремонт"
 
+// Search and thesaurus.
+std::string EnterText();     // "Введите текст"
+std::string TextNotFound();  // "Текст не найден"
+std::string FindCaption();   // "Искать"
+std::string StopCaption();   // "Стоп"
+
 // Description engine.
 std::string NoData(const std::string& fileName);  // "Нету данных в " + name + ". Это безусловно End..."
 std::string UnknownType(const std::string& section, const std::string& type);  // "MakeObject. Объект ..."

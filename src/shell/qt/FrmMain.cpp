@@ -1,5 +1,6 @@
 #include "shell/qt/FrmMain.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -13,6 +14,10 @@
 #include "common/Command.h"
 #include "description/qt/SkStract.h"
 #include "elements/qt/SkTree.h"
+#include "elements/qt/SkEditBox.h"
+#include "elements/qt/SkLabel.h"
+#include "elements/qt/SkListBox.h"
+#include "pages/qt/SkHtml.h"
 #include "shell/qt/OwnerCommands.h"
 
 namespace remont {
@@ -46,13 +51,24 @@ TfrmSearch::~TfrmSearch() { engine_.reset(); }
 void TfrmSearch::FormCreate() {
   engine_ = std::make_unique<TSkStract>(this, "struct_search.txt");
   engine_->LoadStruct();
-  engine_->OnHelpAction = [this](const RHelpAction& r) { SearchHelpAction(r); };
-}
-
-// The search window's own commands come with the search; until then every
-// command shows as the owner's unknown command does.
-void TfrmSearch::SearchHelpAction(const RHelpAction& request) {
-  RunOwnerCommand<TfrmSearch>(*this, {}, request);
+  TfrmMain* controller = controller_;
+  engine_->OnHelpAction = [controller](const RHelpAction& r) {
+    if (controller) controller->SearchHelpAction(r);
+    else CurrentPlatform().ShowMessage(r.Action, MessageKind::Plain);
+  };
+  // The result list: a click opens the result, a double click (after that
+  // click) closes the window, and Enter does both.
+  if (auto* list = dynamic_cast<TSkListBox*>(engine_->GetListBox("list_rez"))) {
+    connect(list, &QListWidget::itemClicked, this, [controller] {
+      if (controller) controller->OpenResult();
+    });
+    list->OnClick = [this] { close(); };
+    connect(list, &QListWidget::itemActivated, this, [this, controller, list] {
+      if (QApplication::mouseButtons() != Qt::NoButton) return;  // the mouse's own activation
+      if (controller) controller->OpenResult();
+      if (list->currentRow() >= 0) close();
+    });
+  }
 }
 
 TfrmPreviewForm::TfrmPreviewForm(QWidget* owner) : TSkForm(owner) {
@@ -65,10 +81,22 @@ TfrmTesaurus::TfrmTesaurus(QWidget* owner) : TSkForm(owner) {
   setWindowTitle(ToQ(Ru("Тезаурус")));
 }
 
-// The thesaurus's own commands come with the thesaurus search; until then
-// every command shows as the owner's unknown command does.
 void TfrmTesaurus::TesaurusHelpAction(const RHelpAction& request) {
-  RunOwnerCommand<TfrmTesaurus>(*this, {}, request);
+  static constexpr ROwnerCommand<TfrmTesaurus> kCommands[] = {{"find_tez", &TfrmTesaurus::FindTez}};
+  RunOwnerCommand<TfrmTesaurus>(*this, kCommands, request);
+}
+
+void TfrmTesaurus::FindTez(const RHelpAction&) {
+  if (!engine_) return;
+  auto* status = dynamic_cast<TSkLabel*>(engine_->GetLabel("label_status"));
+  auto* edit = dynamic_cast<TSkEditBox*>(engine_->GetEditBox("edit_find"));
+  TSkHtml* html = engine_->GetHtml("html_see");
+  if (!status || !edit || !html) return;
+  status->SetCaption("");
+  const std::string text = edit->Text();
+  if (text.empty()) status->SetCaption(msg::EnterText());
+  else if (!html->FindText(text)) status->SetCaption(msg::TextNotFound());
+  edit->setFocus();
 }
 
 TfrmAbout::TfrmAbout(QWidget* owner) : TSkForm(owner) {
@@ -152,6 +180,7 @@ void TfrmMain::GoMainMenu(const RHelpAction&) { main_engine_->ShowPage(); }
 
 void TfrmMain::GoFind(const RHelpAction&) {
   if (!search_ || !search_->Engine()) return;
+  ShowResultsPanel(results_ && !results_->empty());
   TSkStract* engine = search_->Engine();
   engine->ShowPage();
   if (QWidget* edit = engine->GetEditBox("edit_find")) edit->setFocus();
@@ -174,7 +203,13 @@ void TfrmMain::OpenAbout() {
 void TfrmMain::OpenThesaurus() {
   auto* thesaurus = new TfrmTesaurus(this);
   try {
-    RunModal(thesaurus, "struct_tesaurus.txt", [thesaurus](const RHelpAction& r) { thesaurus->TesaurusHelpAction(r); });
+    auto engine = std::make_unique<TSkStract>(thesaurus, "struct_tesaurus.txt");
+    engine->LoadStruct();
+    thesaurus->SetEngine(engine.get());
+    engine->OnHelpAction = [thesaurus](const RHelpAction& r) { thesaurus->TesaurusHelpAction(r); };
+    engine->ShowPage();
+    thesaurus->exec();
+    thesaurus->SetEngine(nullptr);
   } catch (...) {
     delete thesaurus;
     throw;

@@ -13,19 +13,25 @@
 namespace remont {
 
 class TSkStract;
+class TfrmMain;
 
+// The search window: built at start from struct_search.txt; its commands and
+// the search itself belong to the main window controller.
 class TfrmSearch : public TSkForm {
   Q_OBJECT
 
  public:
   explicit TfrmSearch(QWidget* owner = nullptr);
   ~TfrmSearch() override;
+  // Builds the window; its engine's commands go to the controller, a click on
+  // a result opens it and a double click closes the window.
   void FormCreate();
+  void SetController(TfrmMain* controller) { controller_ = controller; }
   TSkStract* Engine() const { return engine_.get(); }
-  void SearchHelpAction(const RHelpAction& request);
 
  private:
   std::unique_ptr<TSkStract> engine_;
+  TfrmMain* controller_ = nullptr;
 };
 
 class TfrmPreviewForm : public TSkForm {
@@ -41,6 +47,15 @@ class TfrmTesaurus : public TSkForm {
  public:
   explicit TfrmTesaurus(QWidget* owner = nullptr);
   void TesaurusHelpAction(const RHelpAction& request);
+  // The engine built into the window while it is open.
+  void SetEngine(TSkStract* engine) { engine_ = engine; }
+  TSkStract* Engine() const { return engine_; }
+
+ private:
+  // find_tez: the next occurrence of the typed text in the thesaurus page.
+  void FindTez(const RHelpAction& request);
+
+  TSkStract* engine_ = nullptr;
 };
 
 class TfrmAbout : public TSkForm {
@@ -59,10 +74,23 @@ class TfrmMain : public TSkForm {
 
   // Opens the archive and builds the two pages; build errors reach the caller.
   void FormCreate();
-  void SetSearchWindow(TfrmSearch* search) { search_ = search; }
+  void SetSearchWindow(TfrmSearch* search) {
+    search_ = search;
+    if (search) search->SetController(this);
+  }
 
   void MainHelpAction(const RHelpAction& request);
   void ShowHelpAction(const RHelpAction& request);
+  void SearchHelpAction(const RHelpAction& request);
+
+  // The search (the search window's elements, the show page's page and tree).
+  void SearchAll(const std::string& text);
+  void ShowResults();
+  void ShowResultsPanel(bool show);
+  void OpenResult();
+  void EnableScopes(bool on);
+  bool SearchRunning() const { return running_; }
+  int RememberedPanelHeight() const { return remembered_panel_height_; }
   void OpenAbout();
   void OpenThesaurus();
 
@@ -74,6 +102,10 @@ class TfrmMain : public TSkForm {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // find_slovo: starts a search in the chosen scope, or stops a running one.
+  void FindSlovo(const RHelpAction& request);
+  QWidget* SearchElement(const char* name, const char* type);
+
   // Owner commands of the main and show engines.
   void GoMain(const RHelpAction& request);
   void About(const RHelpAction& request);
@@ -89,6 +121,10 @@ class TfrmMain : public TSkForm {
   std::unique_ptr<TSkStract> show_engine_;
   std::unique_ptr<std::vector<std::string>> results_;
   TfrmSearch* search_ = nullptr;
+  bool running_ = false;
+  int remembered_panel_height_ = 0;
+  std::string query_;        // lower-cased, for the full search
+  std::string query_typed_;  // as typed, for finding it in an opened result
   bool saved_but_tree_open_ = false;
   bool saved_but_tree_hide_ = false;
   bool archive_closed_ = false;

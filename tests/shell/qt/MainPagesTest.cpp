@@ -92,7 +92,7 @@ TEST_F(MainPagesTest, AnImageClickReachesOnlyItsOwnEngineOnce) {
   program.Write("struct_main.txt",
                 "[main]\ntype=form\n"
                 "[pic]\ntype=image\nleft=10\ntop=10\nwidth=80\nheight=60\naction=go_main//test*pic\n");
-  program.Write("struct_search.txt", "[search]\ntype=form\n[edit_find]\ntype=edit_box\n");
+  program.Write("struct_search.txt", "[search]\ntype=form\n[edit_find]\ntype=edit_box\n[list_rez]\ntype=list_box\n");
   TfrmMain main;
   TfrmSearch search(&main);
   main.SetSearchWindow(&search);

@@ -34,7 +34,7 @@ class SavedStateProcess : public ::testing::Test {
     QFile(viewer).setPermissions(QFileDevice::ExeOwner | QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     program.Write("contents.txt", Utf8ToCp1251("Двигатель;a.htm\nТормоза;b.htm\nКузов;c.htm\nСвет;d.htm\n"));
     for (const char* p : {"a", "b", "c", "d"}) program.Write(std::string(p) + ".htm", "<html><body>page</body></html>");
-    program.Write("struct_search.txt", "[search]\ntype=form\n");
+    program.Write("struct_search.txt", "[search]\ntype=form\n[list_rez]\ntype=list_box\n");
   }
 
   // The main page at a position; the show page's start command adds favourites.
