@@ -1,13 +1,15 @@
 // The HTML text scanner: an explicit state machine (normal, script, script
-// comment) that jumps with memchr to the next "<", ">", "&", quote or dash
-// instead of testing byte by byte. See LegHtmlParser.h for the events and the
-// error codes.
+// comment) that jumps to the next "<", ">", "&", quote or dash sixteen bytes at
+// a time instead of testing byte by byte. The steps are written once and made
+// twice: for every event, and for OnText alone, where nothing else is built.
+// See LegHtmlParser.h for the events and the error codes.
 #include "shell/LegHtmlParser.h"
 
 #include <array>
 #include <cstring>
 
 #include "common/Cp1251.h"
+#include "shell/ByteSearch.h"
 
 namespace remont {
 
@@ -107,17 +109,12 @@ int ResolveEntity(std::string_view entity) {
   return Entities().Find(entity);
 }
 
-inline const char* Find(const std::string& s, char c, size_t from, size_t to) {
-  if (from >= to) return nullptr;
-  return static_cast<const char*>(std::memchr(s.data() + from, c, to - from));
-}
-
 inline bool IsTrimmed(char c) { return static_cast<unsigned char>(c) <= ' '; }
 
 // "</SCRIPT>" at index i, compared in upper case.
-bool IsScriptEnd(const std::string& s, size_t i) {
+bool IsScriptEnd(const char* s, size_t n, size_t i) {
   static constexpr std::string_view kEnd = "</SCRIPT>";
-  if (s.size() - i < kEnd.size()) return false;
+  if (n - i < kEnd.size()) return false;
   for (size_t k = 1; k < kEnd.size(); ++k) {
     char c = s[i + k];
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
@@ -126,19 +123,60 @@ bool IsScriptEnd(const std::string& s, size_t i) {
   return true;
 }
 
+// The index of the first c in s[from, to), or to.
+inline size_t IndexOf(const char* s, char c, size_t from, size_t to) {
+  if (from >= to) return to;
+  const void* hit = std::memchr(s + from, c, to - from);
+  return hit ? static_cast<size_t>(static_cast<const char*>(hit) - s) : to;
+}
+
+// Whether every line break of the bytes is CR LF: no CR without LF after it,
+// no LF without CR before it.
+bool OnlyCrLfBreaks(std::string_view bytes) {
+  const char* p = bytes.data();
+  const char* const end = p + bytes.size();
+  for (;;) {
+    p = FindFirstOf(p, end, '\r', '\n');
+    if (p == end) return true;
+    if (*p == '\n' || end - p < 2 || p[1] != '\n') return false;
+    p += 2;
+  }
+}
+
+// The text the bytes' lines joined with CR LF make: each break (CR LF, LF or CR)
+// becomes CR LF, and a final break is dropped.
+void JoinLines(std::string& out, std::string_view bytes) {
+  const char* p = bytes.data();
+  const char* const end = p + bytes.size();
+  out.clear();
+  out.reserve(bytes.size() + bytes.size() / 8);
+  for (;;) {
+    const char* b = FindFirstOf(p, end, '\r', '\n');
+    out.append(p, b);
+    if (b == end) return;
+    const size_t length = (*b == '\r' && end - b >= 2 && b[1] == '\n') ? 2 : 1;
+    if (b + length == end) return;
+    out += "\r\n";
+    p = b + length;
+  }
+}
+
 }  // namespace
 
-TLegHtmlParser::TLegHtmlParser() { attributes_.reserve(200); }
+TLegHtmlParser::TLegHtmlParser() = default;
 
 // ---- Content --------------------------------------------------------------
 
 void TLegHtmlParser::DropText() {
+  bytes_pending_ = false;
   if (scanning_) {
     // The running scan reads the held text: end it and drop the text afterwards.
     length_ = -1;
     drop_after_scan_ = true;
   } else {
     text_.clear();
+    src_ = "";
+    size_ = 0;
   }
 }
 
@@ -159,7 +197,7 @@ void TLegHtmlParser::ClearContent() {
 
 void TLegHtmlParser::LoadContent(std::string_view bytes) {
   // The same lines as SplitLines, found with memchr: pages are long and have
-  // long lines, and the search loads every page.
+  // long lines.
   std::vector<std::string> lines;
   const char* data = bytes.data();
   const size_t n = bytes.size();
@@ -168,15 +206,13 @@ void TLegHtmlParser::LoadContent(std::string_view bytes) {
   bool lf_known = false;
   while (pos < n) {
     if (!lf_known || lf < pos) {
-      const void* hit = std::memchr(data + pos, '\n', n - pos);
-      lf = hit ? static_cast<size_t>(static_cast<const char*>(hit) - data) : n;
+      lf = IndexOf(data, '\n', pos, n);
       lf_known = true;
     }
-    const void* cr = std::memchr(data + pos, '\r', lf - pos);
-    if (cr) {
-      const size_t at = static_cast<size_t>(static_cast<const char*>(cr) - data);
-      lines.emplace_back(data + pos, at - pos);
-      pos = at + 1;
+    const size_t cr = IndexOf(data, '\r', pos, lf);
+    if (cr < lf) {
+      lines.emplace_back(data + pos, cr - pos);
+      pos = cr + 1;
       if (pos < n && data[pos] == '\n') ++pos;
     } else {
       lines.emplace_back(data + pos, lf - pos);
@@ -186,20 +222,52 @@ void TLegHtmlParser::LoadContent(std::string_view bytes) {
   SetContent(std::move(lines));
 }
 
+void TLegHtmlParser::LoadBytes(std::string_view bytes) {
+  if (scanning_) {
+    content_.clear();
+    DropText();
+    pending_bytes_ = bytes;
+    bytes_pending_ = true;
+    return;
+  }
+  HoldBytes(bytes);  // before the lines go: the bytes may be anywhere
+  content_.clear();
+}
+
+void TLegHtmlParser::HoldBytes(std::string_view bytes) {
+  const bool inside_own_text = !text_.empty() && bytes.data() >= text_.data() &&
+                               bytes.data() < text_.data() + text_.size();
+  if (OnlyCrLfBreaks(bytes) && !inside_own_text) {
+    text_.clear();
+    src_ = bytes.data();
+    size_ = bytes.size();
+    if (size_ >= 2 && src_[size_ - 1] == '\n') size_ -= 2;  // the final CR LF
+  } else {
+    std::string joined;
+    JoinLines(joined, bytes);
+    text_.swap(joined);
+    src_ = text_.data();
+    size_ = text_.size();
+  }
+}
+
 // ---- Scan -----------------------------------------------------------------
 
 void TLegHtmlParser::Parse() {
   if (scanning_) return;
-  if (text_.empty() && !end_parser_) {
+  if (size_ == 0 && !end_parser_) {
     size_t total = 0;
     for (const auto& line : content_) total += line.size() + 2;
+    text_.clear();
     text_.reserve(total);
     for (size_t i = 0; i < content_.size(); ++i) {
       if (i) text_ += "\r\n";
       text_ += content_[i];
     }
+    src_ = text_.data();
+    size_ = text_.size();
   }
-  length_ = static_cast<std::int64_t>(text_.size());
+  length_ = static_cast<std::int64_t>(size_);
   pos_ = 0;
   state_ = State::Normal;
   error_ = 0;
@@ -207,27 +275,52 @@ void TLegHtmlParser::Parse() {
 
   struct Guard {
     TLegHtmlParser& p;
-    ~Guard() {
-      p.scanning_ = false;
-      if (p.drop_after_scan_) {
-        p.drop_after_scan_ = false;
-        p.text_.clear();
-      }
-    }
+    ~Guard() { p.AfterScan(); }
   } guard{*this};
   scanning_ = true;
+  text_handler_ran_ = false;
+  while (!(TextOnly() ? Run<true>() : Run<false>())) {
+  }
+}
 
+void TLegHtmlParser::AfterScan() {
+  scanning_ = false;
+  if (drop_after_scan_) {
+    drop_after_scan_ = false;
+    text_.clear();
+    src_ = "";
+    size_ = 0;
+  }
+  if (bytes_pending_) {
+    bytes_pending_ = false;
+    HoldBytes(pending_bytes_);
+  }
+}
+
+bool TLegHtmlParser::TextOnly() const {
+  return OnText && !OnBlock && !OnError && !OnTag && !OnComment && !OnScript && !OnDTDTag;
+}
+
+template <bool kTextOnly>
+bool TLegHtmlParser::Run() {
   while (static_cast<std::int64_t>(pos_) < length_) {
-    Step();
-    if (error_ == 0) continue;
-    const int code = error_;
-    error_ = 0;
-    if (OnError && !Stopped()) {
-      bool abort = false;
-      OnError(*this, code, error_pos_, abort);
-      if (abort) break;
+    Step<kTextOnly>();
+    if (error_ != 0) {
+      const int code = error_;
+      error_ = 0;
+      if (OnError && !Stopped()) {
+        bool abort = false;
+        OnError(*this, code, error_pos_, abort);
+        if (abort) return true;
+      }
+    }
+    if (kTextOnly && text_handler_ran_) {
+      // OnText is the only handler that ran: it may have assigned others.
+      text_handler_ran_ = false;
+      if (!TextOnly()) return false;
     }
   }
+  return true;
 }
 
 void TLegHtmlParser::StopParse() { length_ = -1; }
@@ -237,105 +330,109 @@ void TLegHtmlParser::SetError(int code, size_t index) {
   error_pos_ = static_cast<std::int64_t>(index) + 1;
 }
 
+template <bool kTextOnly>
 void TLegHtmlParser::Step() {
   attribute_count_ = 0;
-  switch (state_) {
-    case State::Normal: StepNormal(); break;
-    case State::Script: StepScript(); break;
-    case State::ScriptComment: StepScriptComment(); break;
-  }
+  // The script-comment state reads the "<!--" at the position as a comment
+  // whose content goes to OnScript: the normal step does that.
+  if (state_ == State::Script) StepScript<kTextOnly>();
+  else StepNormal<kTextOnly>();
 }
 
 // Normal state: "<" starts a comment or a tag, anything else a text piece.
+template <bool kTextOnly>
 void TLegHtmlParser::StepNormal() {
   const size_t from = pos_;
-  if (text_[from] != '<') {
-    ReadText();
+  const char* s = src_;
+  if (s[from] != '<') {
+    ReadText<kTextOnly>();
     return;
   }
-  if (text_.size() - from > 3 && text_.compare(from + 1, 3, "!--") == 0) {
-    ReadComment(from);
+  if (size_ - from > 3 && s[from + 1] == '!' && s[from + 2] == '-' && s[from + 3] == '-') {
+    ReadComment<kTextOnly>(from);
   } else {
-    ReadTag(from);
+    ReadTag<kTextOnly>(from);
   }
 }
 
 // Script state: a body up to "</SCRIPT>" (any case), or a script comment.
+template <bool kTextOnly>
 void TLegHtmlParser::StepScript() {
-  const size_t n = text_.size();
+  const char* s = src_;
+  const size_t n = size_;
   const size_t start = pos_;
   size_t p = start;
-  while (p < n && Is(text_[p], kBlank)) ++p;
+  while (p < n && Is(s[p], kBlank)) ++p;
   if (p >= n) {
     SetError(6, n);
     EndScan();
     return;
   }
-  if (text_.compare(p, 4, "<!--") == 0) {
+  if (n - p >= 4 && std::memcmp(s + p, "<!--", 4) == 0) {
     state_ = State::ScriptComment;
     pos_ = p;
     return;
   }
   size_t end = start;
   for (;;) {
-    const char* lt = Find(text_, '<', end, n);
-    if (!lt) {
+    end = IndexOf(s, '<', end, n);
+    if (end == n) {
       SetError(6, n);
       EndScan();
       return;
     }
-    end = static_cast<size_t>(lt - text_.data());
-    if (IsScriptEnd(text_, end)) break;
+    if (IsScriptEnd(s, n, end)) break;
     ++end;
   }
-  const std::string_view body(text_.data() + start, end - start);
-  RaiseToken(OnBlock, block_buffer_, body);
-  RaiseToken(OnScript, token_buffer_, body);
+  if constexpr (!kTextOnly) {
+    const std::string_view body(s + start, end - start);
+    RaiseToken(OnBlock, block_buffer_, body);
+    RaiseToken(OnScript, token_buffer_, body);
+  }
   pos_ = end;
   state_ = State::Normal;
 }
 
-// Script-comment state: the "<!--" at the position is read as a comment whose
-// content goes to OnScript.
-void TLegHtmlParser::StepScriptComment() { StepNormal(); }
-
 // A comment: "<!--" up to a run of dashes followed (after blanks) by ">".
+template <bool kTextOnly>
 void TLegHtmlParser::ReadComment(size_t from) {
-  const size_t n = text_.size();
+  const char* s = src_;
+  const size_t n = size_;
   const size_t content = from + 4;
   size_t search = content;
   for (;;) {
-    size_t dashes = std::string::npos;
+    size_t dashes = n;
     for (size_t p = search; p + 1 < n;) {
-      const char* dash = Find(text_, '-', p, n - 1);
-      if (!dash) break;
-      p = static_cast<size_t>(dash - text_.data());
-      if (text_[p + 1] == '-') {
+      p = IndexOf(s, '-', p, n - 1);
+      if (p == n - 1) break;
+      if (s[p + 1] == '-') {
         dashes = p;
         break;
       }
       p += 2;
     }
-    if (dashes == std::string::npos) {
+    if (dashes == n) {
       SetError(2, n);
       EndScan();
       return;
     }
     size_t e = dashes;
-    while (e < n && text_[e] == '-') ++e;
-    while (e < n && Is(text_[e], kBlank)) ++e;
+    while (e < n && s[e] == '-') ++e;
+    while (e < n && Is(s[e], kBlank)) ++e;
     if (e >= n) {
       SetError(1, n);
       EndScan();
       return;
     }
-    if (text_[e] != '>') {
+    if (s[e] != '>') {
       search = e;
       continue;
     }
-    RaiseToken(OnBlock, block_buffer_, std::string_view(text_.data() + from, e + 1 - from));
-    const std::string_view body(text_.data() + content, dashes - content);
-    RaiseToken(state_ == State::ScriptComment ? OnScript : OnComment, token_buffer_, body);
+    if constexpr (!kTextOnly) {
+      RaiseToken(OnBlock, block_buffer_, std::string_view(s + from, e + 1 - from));
+      const std::string_view body(s + content, dashes - content);
+      RaiseToken(state_ == State::ScriptComment ? OnScript : OnComment, token_buffer_, body);
+    }
     state_ = State::Normal;
     pos_ = e + 1;
     SkipLineBreak();
@@ -345,111 +442,141 @@ void TLegHtmlParser::ReadComment(size_t from) {
 
 // A tag or a "<!" document-type tag, reported only when it closes with ">" and
 // holds no other "<".
+template <bool kTextOnly>
 void TLegHtmlParser::ReadTag(size_t from) {
-  const size_t n = text_.size();
+  const char* s = src_;
+  const size_t n = size_;
+  const bool listing = !kTextOnly && OnTag;  // attribute lines are only built for a listener
+  if (!listing) {
+    // With no quote and no "<" before the first ">", that ">" closes the tag:
+    // names, values and the attribute list all end at a ">".
+    const char* hit = FindFirstOf(s + from + 1, s + n, '>', '<', '"', '\'');
+    if (hit != s + n && *hit == '>') {
+      const size_t close = static_cast<size_t>(hit - s);
+      size_t p = from + 1;
+      while (Is(s[p], kBlank)) ++p;
+      if (s[p] == '!') {
+        if constexpr (!kTextOnly) {
+          RaiseToken(OnBlock, block_buffer_, std::string_view(s + from, close + 1 - from));
+          if (OnDTDTag && !Stopped()) {
+            name_buffer_.clear();
+            AppendText(name_buffer_, std::string_view(s + p + 1, close - p - 1));
+            OnDTDTag(*this, name_buffer_);
+          }
+        }
+      } else {
+        if constexpr (!kTextOnly) RaiseToken(OnBlock, block_buffer_, std::string_view(s + from, close + 1 - from));
+        if (close - p >= 6 && Is(s[p + 6], kTagNameEnd) && SameText(std::string_view(s + p, 6), "script"))
+          state_ = State::Script;
+      }
+      pos_ = close + 1;
+      SkipLineBreak();
+      return;
+    }
+  }
+
   size_t p = from + 1;
-  while (p < n && Is(text_[p], kBlank)) ++p;
+  while (p < n && Is(s[p], kBlank)) ++p;
   if (p >= n) {
     SetError(1, n);
     EndScan();
     return;
   }
-  const bool dtd = text_[p] == '!';
+  const bool dtd = s[p] == '!';
   size_t name_start;
   size_t name_end;
   if (dtd) {
     name_start = p + 1;
-    const char* gt = Find(text_, '>', name_start, n);
-    if (!gt) {
+    name_end = IndexOf(s, '>', name_start, n);
+    if (name_end == n) {
       SetError(1, n);
       EndScan();
       return;
     }
-    name_end = static_cast<size_t>(gt - text_.data());
     p = name_end;
   } else {
     name_start = p;
-    while (p < n && !Is(text_[p], kTagNameEnd)) ++p;
+    while (p < n && !Is(s[p], kTagNameEnd)) ++p;
     if (p >= n) {
       SetError(1, n);
       EndScan();
       return;
     }
     name_end = p;
-    if (name_end > name_start && !ReadAttributes(p)) {
+    if (name_end > name_start && !ReadAttributes(p, listing)) {
       SetError(1, n);
       EndScan();
       return;
     }
   }
-  const char* gt = Find(text_, '>', p, n);
-  if (!gt) {
+  const size_t close = IndexOf(s, '>', p, n);
+  if (close == n) {
     SetError(1, n);
     EndScan();
     return;
   }
-  const size_t close = static_cast<size_t>(gt - text_.data());
-  if (const char* lt = Find(text_, '<', from + 1, close)) {
+  if (const size_t lt = IndexOf(s, '<', from + 1, close); lt < close) {
     // A bad tag is skipped; its ">" then starts a text piece.
-    SetError(4, static_cast<size_t>(lt - text_.data()));
+    SetError(4, lt);
     pos_ = close;
     return;
   }
 
-  const std::string_view name(text_.data() + name_start, name_end - name_start);
-  RaiseToken(OnBlock, block_buffer_, std::string_view(text_.data() + from, close + 1 - from));
-  if (dtd) {
-    if (OnDTDTag && !Stopped()) {
-      name_buffer_.clear();
-      AppendText(name_buffer_, name);
-      OnDTDTag(*this, name_buffer_);
-    }
-  } else {
-    if (OnTag && !Stopped()) {
+  const std::string_view name(s + name_start, name_end - name_start);
+  if constexpr (!kTextOnly) {
+    RaiseToken(OnBlock, block_buffer_, std::string_view(s + from, close + 1 - from));
+    if (dtd) {
+      if (OnDTDTag && !Stopped()) {
+        name_buffer_.clear();
+        AppendText(name_buffer_, name);
+        OnDTDTag(*this, name_buffer_);
+      }
+    } else if (OnTag && !Stopped()) {
       name_buffer_.clear();
       AppendText(name_buffer_, name);
       OnTag(*this, name_buffer_, Attributes(attributes_.data(), attribute_count_));
     }
-    if (SameText(name, "script")) state_ = State::Script;
   }
+  if (!dtd && SameText(name, "script")) state_ = State::Script;
   pos_ = close + 1;
   SkipLineBreak();
 }
 
 // The attribute list after a tag name: name=value pairs, quoted or not; a name
-// without "=" is dropped. False when the text ends inside it.
-bool TLegHtmlParser::ReadAttributes(size_t& p) {
-  const size_t n = text_.size();
-  const bool keep = static_cast<bool>(OnTag);  // lines are only built for a listener
-  while (p < n && text_[p] != '>') {
-    while (p < n && Is(text_[p], kBlank)) ++p;
+// without "=" is dropped. False when the text ends inside it. The lines are
+// only made when keep is set.
+bool TLegHtmlParser::ReadAttributes(size_t& p, bool keep) {
+  const char* s = src_;
+  const size_t n = size_;
+  if (keep && attributes_.capacity() < 200) attributes_.reserve(200);
+  while (p < n && s[p] != '>') {
+    while (p < n && Is(s[p], kBlank)) ++p;
     if (p >= n) return false;
     const size_t name_start = p;
-    while (p < n && !Is(text_[p], kAttrNameEnd)) ++p;
+    while (p < n && !Is(s[p], kAttrNameEnd)) ++p;
     if (p >= n) return false;
     if (p == name_start) break;
-    const std::string_view name(text_.data() + name_start, p - name_start);
-    while (p < n && Is(text_[p], kBlank)) ++p;
+    const std::string_view name(s + name_start, p - name_start);
+    while (p < n && Is(s[p], kBlank)) ++p;
     if (p >= n) return false;
-    if (text_[p] != '=') continue;
+    if (s[p] != '=') continue;
     ++p;
-    while (p < n && Is(text_[p], kBlank)) ++p;
+    while (p < n && Is(s[p], kBlank)) ++p;
     if (p >= n) return false;
     std::string_view value;
-    const char quote = text_[p];
+    const char quote = s[p];
     if (quote == '"' || quote == '\'') {
-      const char* end = Find(text_, quote, p + 1, n);
-      if (!end) {
+      const size_t close = IndexOf(s, quote, p + 1, n);
+      if (close == n) {
         p = n;
         return false;
       }
-      const size_t close = static_cast<size_t>(end - text_.data());
-      value = std::string_view(text_.data() + p + 1, close - p - 1);
+      value = std::string_view(s + p + 1, close - p - 1);
       p = close + 1;
     } else {
       const size_t value_start = p;
-      while (p < n && !Is(text_[p], kValueEnd)) ++p;
-      value = std::string_view(text_.data() + value_start, p - value_start);
+      while (p < n && !Is(s[p], kValueEnd)) ++p;
+      value = std::string_view(s + value_start, p - value_start);
     }
     if (!keep) continue;
     if (attribute_count_ == attributes_.size()) attributes_.emplace_back();
@@ -463,40 +590,50 @@ bool TLegHtmlParser::ReadAttributes(size_t& p) {
 }
 
 // A text piece up to the next "<"; a ">" in it makes it an error 5 and no text.
+template <bool kTextOnly>
 void TLegHtmlParser::ReadText() {
-  const size_t n = text_.size();
+  const char* s = src_;
+  const size_t n = size_;
   const size_t start = pos_;
-  const char* lt = Find(text_, '<', start, n);
-  const size_t end = lt ? static_cast<size_t>(lt - text_.data()) : n;
-  pos_ = end;
-  if (const char* gt = Find(text_, '>', start, end)) {
-    SetError(5, static_cast<size_t>(gt - text_.data()));
+  const char* hit = FindFirstOf(s + start, s + n, '<', '>');
+  if (hit != s + n && *hit == '>') {
+    SetError(5, static_cast<size_t>(hit - s));
+    pos_ = IndexOf(s, '<', static_cast<size_t>(hit - s) + 1, n);
     return;
   }
+  const size_t end = static_cast<size_t>(hit - s);
+  pos_ = end;
   size_t piece_end = end;
-  if (piece_end > start && text_[piece_end - 1] == '\n') {
+  if (piece_end > start && s[piece_end - 1] == '\n') {
     --piece_end;
-    if (piece_end > start && text_[piece_end - 1] == '\r') --piece_end;
-  } else if (piece_end > start && text_[piece_end - 1] == '\r') {
+    if (piece_end > start && s[piece_end - 1] == '\r') --piece_end;
+  } else if (piece_end > start && s[piece_end - 1] == '\r') {
     --piece_end;
   }
   if (piece_end == start) return;
-  RaiseToken(OnBlock, block_buffer_, std::string_view(text_.data() + start, piece_end - start));
+  if constexpr (!kTextOnly) RaiseToken(OnBlock, block_buffer_, std::string_view(s + start, piece_end - start));
   if (!OnText || Stopped()) return;
-  size_t a = start;
-  size_t b = piece_end;
-  while (a < b && IsTrimmed(text_[a])) ++a;
-  while (b > a && IsTrimmed(text_[b - 1])) --b;
+  RaiseText(start, piece_end);
+}
+
+// OnText with the piece s[start, end), trimmed and decoded, when not empty.
+void TLegHtmlParser::RaiseText(size_t start, size_t end) {
+  const char* s = src_;
+  while (start < end && IsTrimmed(s[start])) ++start;
+  while (end > start && IsTrimmed(s[end - 1])) --end;
+  if (start == end) return;
   token_buffer_.clear();
-  AppendText(token_buffer_, std::string_view(text_.data() + a, b - a));
-  if (!token_buffer_.empty()) OnText(*this, token_buffer_);
+  AppendText(token_buffer_, std::string_view(s + start, end - start));
+  if (token_buffer_.empty()) return;
+  text_handler_ran_ = true;
+  OnText(*this, token_buffer_);
 }
 
 void TLegHtmlParser::SkipLineBreak() {
-  const size_t n = text_.size();
-  if (pos_ < n && text_[pos_] == '\r') {
+  const size_t n = size_;
+  if (pos_ < n && src_[pos_] == '\r') {
     ++pos_;
-    if (pos_ < n && text_[pos_] == '\n') ++pos_;
+    if (pos_ < n && src_[pos_] == '\n') ++pos_;
   }
 }
 
@@ -516,41 +653,33 @@ void TLegHtmlParser::AppendText(std::string& out, std::string_view in) const {
 
 void TLegHtmlParser::AppendDecoded(std::string& out, std::string_view in) {
   const size_t n = in.size();
-  const auto find = [&](char c, size_t from, size_t to) -> size_t {
-    if (from >= to) return std::string_view::npos;
-    const void* hit = std::memchr(in.data() + from, c, to - from);
-    return hit ? static_cast<size_t>(static_cast<const char*>(hit) - in.data()) : std::string_view::npos;
-  };
-  size_t amp = find('&', 0, n);
-  if (amp == std::string_view::npos) {
-    out.append(in);
-    return;
-  }
-  out.append(in.substr(0, amp));
+  const char* d = in.data();
+  size_t amp = IndexOf(d, '&', 0, n);
+  out.append(d, amp);
   // The first ";" after the current "&"; it stays valid while "&"s before it are copied.
-  size_t semi = std::string_view::npos;
+  size_t semi = n;
+  bool semi_known = false;
   while (amp < n) {
-    if (semi == std::string_view::npos || semi <= amp) semi = find(';', amp + 1, n);
-    if (semi == std::string_view::npos) {
-      out.append(in.substr(amp));
+    if (!semi_known || semi <= amp) {
+      semi = IndexOf(d, ';', amp + 1, n);
+      semi_known = true;
+    }
+    if (semi == n) {
+      out.append(d + amp, n - amp);
       return;
     }
-    const size_t next = find('&', amp + 1, semi);
-    if (next != std::string_view::npos) {
-      out.append(in.substr(amp, next - amp));
+    const size_t next = IndexOf(d, '&', amp + 1, semi);
+    if (next < semi) {
+      out.append(d + amp, next - amp);
       amp = next;
       continue;
     }
-    const int code = ResolveEntity(in.substr(amp + 1, semi - amp - 1));
+    const int code = ResolveEntity(std::string_view(d + amp + 1, semi - amp - 1));
     if (code >= 0) out.push_back(static_cast<char>(code));
-    else out.append(in.substr(amp, semi + 1 - amp));
+    else out.append(d + amp, semi + 1 - amp);
     const size_t after = semi + 1;
-    amp = find('&', after, n);
-    if (amp == std::string_view::npos) {
-      out.append(in.substr(after));
-      return;
-    }
-    out.append(in.substr(after, amp - after));
+    amp = IndexOf(d, '&', after, n);
+    out.append(d + after, amp - after);
   }
 }
 

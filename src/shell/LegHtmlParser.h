@@ -3,7 +3,8 @@
 // tags through events. No tree, no nesting checks, names keep their case.
 //
 // The held text is the Content lines joined with CR LF (between lines, no break
-// after the last one). Positions in error events are 1-based indexes into it.
+// after the last one), or the same text taken straight from a page's bytes
+// (LoadBytes). Positions in error events are 1-based indexes into it.
 // Error codes: 1 text ended inside a tag, its attributes or a comment's closing
 // (position: length + 1); 2 comment never closed (length + 1); 4 "<" inside a
 // tag (that "<"); 5 ">" in text (that ">"); 6 script body not closed by
@@ -12,7 +13,9 @@
 // Events are std::function members: an empty one counts as not assigned, which
 // matters twice: OnText pieces are only trimmed and decoded when OnText is
 // assigned, and errors are ignored without OnError. Every token and the attribute
-// list belong to the scanner and are valid only during the call.
+// list belong to the scanner and are valid only during the call. Nothing is built
+// for an event that is not assigned; with OnText alone (the search) the scan
+// runs a path that only finds the text pieces, with the same text events.
 #pragma once
 
 #include <cstdint>
@@ -48,6 +51,14 @@ class TLegHtmlParser {
   // The page's bytes as Content lines: split at CR LF, LF or CR; a last line
   // without a break counts, a final break gives no extra empty line.
   void LoadContent(std::string_view bytes);
+  // The page's bytes as the held text, without making lines: exactly the text
+  // LoadContent then Parse would hold (every break CR LF, a final break
+  // dropped), so every event and position is the same. Content is cleared.
+  // When every break of the page already is CR LF the bytes are not copied:
+  // they must then stay alive and unchanged while the scanner holds them (until
+  // Content changes or the next LoadBytes). Called from a handler, it ends the
+  // running scan and takes effect after it.
+  void LoadBytes(std::string_view bytes);
 
   // One stored flag under two names; scanning does not depend on it.
   bool Normalize() const { return normalize_; }
@@ -74,7 +85,7 @@ class TLegHtmlParser {
   void StopParse();
 
   // The held text and its length (-1 after StopParse until the next Parse).
-  const std::string& Text() const { return text_; }
+  std::string_view Text() const { return std::string_view(src_, size_); }
   std::int64_t Length() const { return length_; }
 
   // Decodes character entities as the scanner does with Translate on.
@@ -86,16 +97,30 @@ class TLegHtmlParser {
   enum class State { Normal, Script, ScriptComment };
 
   void DropText();
+  void HoldBytes(std::string_view bytes);
+  void AfterScan();
+  // Only OnText is assigned: the steps raise nothing else.
+  bool TextOnly() const;
+  // Steps while the position is before the end; kTextOnly returns as soon as
+  // a handler has assigned another event.
+  template <bool kTextOnly>
+  bool Run();
+  template <bool kTextOnly>
   void Step();
+  template <bool kTextOnly>
   void StepNormal();
+  template <bool kTextOnly>
   void StepScript();
-  void StepScriptComment();
+  template <bool kTextOnly>
   void ReadComment(size_t from);
+  template <bool kTextOnly>
   void ReadTag(size_t from);
-  bool ReadAttributes(size_t& p);
+  bool ReadAttributes(size_t& p, bool keep);
+  template <bool kTextOnly>
   void ReadText();
+  void RaiseText(size_t start, size_t end);
   void SetError(int code, size_t index);  // index 0-based; reported 1-based
-  void EndScan() { pos_ = text_.size(); }
+  void EndScan() { pos_ = size_; }
   bool Stopped() const { return length_ < 0; }
   void SkipLineBreak();
   // Appends in to out, decoded when Translate is on.
@@ -108,7 +133,14 @@ class TLegHtmlParser {
   bool end_parser_ = false;
   std::vector<std::string> content_;
 
+  // The held text: src_ points into text_ (Content joined, or a page's bytes
+  // rewritten with CR LF breaks) or into the bytes given to LoadBytes.
   std::string text_;
+  const char* src_ = "";
+  size_t size_ = 0;
+  // LoadBytes called during a scan: taken when the scan has ended.
+  std::string_view pending_bytes_;
+  bool bytes_pending_ = false;
   std::int64_t length_ = 0;
   size_t pos_ = 0;  // 0-based here; 1-based in what the events report
   State state_ = State::Normal;
@@ -116,9 +148,11 @@ class TLegHtmlParser {
   std::int64_t error_pos_ = 0;
   bool scanning_ = false;
   bool drop_after_scan_ = false;
+  bool text_handler_ran_ = false;  // OnText was called since the last check
 
   // Attribute lines: the strings are kept between steps so that their buffers
-  // are reused; attribute_count_ says how many belong to the current tag.
+  // are reused; attribute_count_ says how many belong to the current tag. Room
+  // for 200 is made when the first tag is read for OnTag.
   std::vector<std::string> attributes_;
   size_t attribute_count_ = 0;
   // Token buffers reused by every event.

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -497,6 +502,175 @@ TEST(LegHtmlParser, EntityTableIsTheLatin1SetAndMarkup) {
                {198, "AElig"}, {208, "ETH"},    {215, "times"},  {222, "THORN"},  {223, "szlig"},
                {230, "aelig"}, {240, "eth"},    {247, "divide"}, {254, "thorn"},  {255, "yuml"}};
   for (const auto& k : known) EXPECT_EQ(TLegHtmlParser::EntityName(k.code), k.name) << k.code;
+}
+
+// ---- The direct byte path and the text-only path --------------------------
+
+// Pages made of fragments that exercise every rule: breaks of every kind
+// (also at the ends), entities, quotes holding ">" and "<", comments, scripts
+// plain and commented, document types, bad tags, stray ">", text ending inside
+// a tag, and "script" tags in any case.
+std::vector<std::string> GeneratedPages(int count) {
+  static const char* kFragments[] = {
+      "<p class=\"x\">", "</p>", "text &amp; more", "&nbsp;&copy;", "&#65;&#x42;&bogus;", "AT&T",
+      "<!-- c -- d -->", "<!--x---  >", "<script>var a = 1 < 2;</script>", "<SCRIPT>x</Script>",
+      "<script><!-- y --></script>", "<script type='t'>\r\n  <!--\r\nz\r\n// --></script>",
+      "<a href='y>z' t=\"<\">", "<img src=a.gif alt=\"b c\" nowrap>", "a > b", "<b", "<x <y>", "<", ">",
+      "\r\n", "\n", "\r", "\r\r\n", "\n\r", "  ", "\t", "<!DOCTYPE html>", "<! x &amp; y>", "<td =x y=z>",
+      "< b >", "<>", "<p a = 'q' b=\"\" c>", "\xD0\xF3\xEB\xFC &laquo;\xE0\xE2\xF2\xEE&raquo;", "x",
+      "<scriptx>s</scriptx>", "<br/>", "-->", "<!-- open", "<p title='unclosed", "</SCRIPT>", "&#1040;"};
+  std::mt19937 random(1251);
+  std::vector<std::string> pages;
+  for (int i = 0; i < count; ++i) {
+    std::string page;
+    const int n = static_cast<int>(random() % 40);
+    for (int k = 0; k < n; ++k) page += kFragments[random() % std::size(kFragments)];
+    pages.push_back(page);
+  }
+  return pages;
+}
+
+// The fuzz seeds' pages (after the two option bytes) and the generated pages.
+std::vector<std::string> SamplePages() {
+  std::vector<std::string> pages;
+  for (const auto& e : std::filesystem::directory_iterator(REMONT_SOURCE_DIR "/fuzz/seeds/scanner_fuzz")) {
+    std::ifstream in(e.path(), std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    pages.push_back(bytes.size() > 2 ? bytes.substr(2) : "");
+  }
+  EXPECT_FALSE(pages.empty());
+  for (auto& page : GeneratedPages(400)) pages.push_back(std::move(page));
+  return pages;
+}
+
+// Every event of a scan of the page, taken in as lines or as bytes.
+std::vector<std::string> ScanPage(const std::string& page, bool bytes, const Options& o = {}) {
+  TLegHtmlParser p;
+  p.SetTranslate(o.translate);
+  if (bytes) p.LoadBytes(page);
+  else p.LoadContent(page);
+  Recorder r;
+  r.Attach(p, o);
+  p.Parse();
+  r.lines.push_back("length\t" + std::to_string(p.Length()));
+  return r.lines;
+}
+
+// The text events of a scan with only OnText assigned.
+std::vector<std::string> TextOnly(const std::string& page, bool bytes, bool translate, const std::string& stop_on = {}) {
+  TLegHtmlParser p;
+  p.SetTranslate(translate);
+  if (bytes) p.LoadBytes(page);
+  else p.LoadContent(page);
+  std::vector<std::string> texts;
+  p.OnText = [&](TLegHtmlParser& s, const std::string& t) {
+    texts.push_back("text\t" + Esc(t));
+    if (!stop_on.empty() && t.find(stop_on) != std::string::npos) s.StopParse();
+  };
+  p.Parse();
+  return texts;
+}
+
+std::vector<std::string> TextLines(const std::vector<std::string>& lines) {
+  std::vector<std::string> texts;
+  for (const auto& l : lines)
+    if (l.rfind("text\t", 0) == 0) texts.push_back(l);
+  return texts;
+}
+
+TEST(LegHtmlParser, LoadBytesHoldsTheTextOfTheLines) {
+  const char* cases[] = {"",          "x",           "a\r\nb",        "a\r\n",    "a\r\n\r\n", "a\nb\rc\r\nd",
+                         "\r\r\n\n\nq\r", "a\n\r",        "\n",           "\r",        "\r\n",     "<p>\n</p>\r",
+                         "a\r\n\rb\n\n", "tail\r\n\r\n\r\n"};
+  for (const char* c : cases) {
+    const std::string bytes = c;
+    TLegHtmlParser lines;
+    lines.LoadContent(bytes);
+    lines.Parse();
+    TLegHtmlParser direct;
+    direct.SetContent({"dropped"});
+    direct.LoadBytes(bytes);
+    EXPECT_TRUE(direct.Content().empty()) << Esc(bytes);
+    EXPECT_EQ(direct.Text(), lines.Text()) << Esc(bytes);
+    direct.Parse();
+    EXPECT_EQ(direct.Length(), lines.Length()) << Esc(bytes);
+  }
+}
+
+TEST(LegHtmlParser, LoadBytesKeepsCrLfPagesWithoutACopy) {
+  const std::string page = "<p>a</p>\r\n<b>c</b>\r\n";
+  TLegHtmlParser p;
+  p.LoadBytes(page);
+  EXPECT_EQ(p.Text().data(), page.data());
+  EXPECT_EQ(p.Text(), "<p>a</p>\r\n<b>c</b>");
+  const std::string lone = "<p>a</p>\n<b>c</b>";
+  p.LoadBytes(lone);
+  EXPECT_NE(p.Text().data(), lone.data());  // rewritten with CR LF
+  EXPECT_EQ(p.Text(), "<p>a</p>\r\n<b>c</b>");
+}
+
+TEST(LegHtmlParser, BytesGiveTheEventsOfTheLines) {
+  for (const auto& page : SamplePages())
+    for (const bool translate : {true, false})
+      ExpectLines(ScanPage(page, true, {.translate = translate}), ScanPage(page, false, {.translate = translate}),
+                  Esc(page));
+}
+
+TEST(LegHtmlParser, TextOnlyGivesTheTextEventsOfAFullScan) {
+  size_t texts = 0;
+  for (const auto& page : SamplePages())
+    for (const bool translate : {true, false}) {
+      const auto full = TextLines(ScanPage(page, false, {.translate = translate}));
+      texts += full.size();
+      ExpectLines(TextOnly(page, false, translate), full, "lines: " + Esc(page));
+      ExpectLines(TextOnly(page, true, translate), full, "bytes: " + Esc(page));
+    }
+  EXPECT_GT(texts, 1000u);  // the pages do hold text
+}
+
+TEST(LegHtmlParser, TextOnlyStopsWhereAFullScanStops) {
+  for (const auto& page : SamplePages()) {
+    const auto full = TextLines(ScanPage(page, true, {.stop_on = "text\tx"}));
+    auto fast = TextOnly(page, true, true, "x");
+    // The full scan stops at the first text starting with "x"; the fast one at
+    // the first holding it: compare up to the first such text.
+    const auto first = std::find_if(fast.begin(), fast.end(), [](const std::string& t) { return t.find('x') != std::string::npos; });
+    if (first != fast.end()) fast.erase(first + 1, fast.end());
+    const auto first_full =
+        std::find_if(full.begin(), full.end(), [](const std::string& t) { return t.find('x') != std::string::npos; });
+    EXPECT_EQ(fast, std::vector<std::string>(full.begin(), first_full == full.end() ? full.end() : first_full + 1))
+        << Esc(page);
+  }
+}
+
+TEST(LegHtmlParser, AHandlerAssigningAnEventMidScanIsHeardFromTheNextEvent) {
+  TLegHtmlParser p;
+  p.SetContent({"a<b>c<!--d--><i>e"});
+  std::vector<std::string> lines;
+  p.OnText = [&](TLegHtmlParser& s, const std::string& t) {
+    lines.push_back("text\t" + t);
+    if (!s.OnBlock) s.OnBlock = [&](TLegHtmlParser&, const std::string& b) { lines.push_back("block\t" + b); };
+  };
+  p.Parse();
+  EXPECT_EQ(lines, (std::vector<std::string>{"text\ta", "block\t<b>", "block\tc", "text\tc", "block\t<!--d-->",
+                                             "block\t<i>", "block\te", "text\te"}));
+}
+
+TEST(LegHtmlParser, LoadBytesFromAHandlerEndsTheScanAndHoldsTheNewPage) {
+  TLegHtmlParser p;
+  const std::string next = "<b>new</b>\nline";
+  p.LoadBytes("first<p>second");
+  std::vector<std::string> texts;
+  p.OnText = [&](TLegHtmlParser& s, const std::string& t) {
+    texts.push_back(t);
+    if (t == "first") s.LoadBytes(next);
+  };
+  p.Parse();
+  EXPECT_EQ(texts, (std::vector<std::string>{"first"}));
+  EXPECT_EQ(p.Text(), "<b>new</b>\r\nline");
+  texts.clear();
+  p.Parse();
+  EXPECT_EQ(texts, (std::vector<std::string>{"new", "line"}));
 }
 
 }  // namespace
