@@ -50,8 +50,10 @@ struct RSearchHooks {
 };
 
 // The search over every page of the index; see above. threads > 1 scans pages
-// ahead on worker threads; the results, their order and the line at which a
-// stop takes effect are those of a search on one thread.
+// ahead on threads - 1 worker threads and on the calling thread while it waits
+// for the next verdict; the results, their order, the missing pages and the
+// line at which a stop takes effect are those of a search on one thread. A stop
+// returns once the pages being scanned are done.
 std::vector<std::string> SearchPages(const std::vector<RIndexEntry>& index, const std::string& lower_query,
                                      const RSearchHooks& hooks, int threads = 1);
 

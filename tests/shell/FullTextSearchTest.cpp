@@ -6,6 +6,7 @@
 #include <random>
 
 #include "common/Cp1251.h"
+#include "shell/LegHtmlParser.h"
 
 namespace remont {
 namespace {
@@ -49,15 +50,57 @@ TEST(SearchMatch, WhatAPageHolds) {
       {"<p>ЕМКОСТЬ</p>", "ёмкость", false},       // but Ё is not Е
       {"<!-- колодки --><p>диски</p>", "колодки", false},  // comments are no text
       {"<title>Колодки</title><p>x</p>", "колодки", true},
+      {"<p>a \r\n  b</p>", "a b", true},    // spaces on both sides of a break are one run
+      {"<p>a   b</p>", " b", true},          // a query may start with a space
+      {"<p>a   b</p>", "a  b", false},       // but two spaces in a row are never left
+      {"<p>a\r\nb</p>", "a\r\nb", false},  // nor a line break
+      {"<p>x</p>", "", true},                // the empty query is in every text
+      {"<p> </p>", "", false},               // but a page without text holds nothing
+      {"<p>ТОРМОЗ</p>", "тормоза", false},   // the page ends before the query does
   };
   for (const auto& c : cases) EXPECT_EQ(PageHoldsText(Ru(c.page), Ru(c.query)), c.holds) << c.page << " / " << c.query;
+}
+
+// The text pieces of a page, as the scanner hands them to the search.
+Texts TextPieces(const std::string& page) {
+  TLegHtmlParser scanner;
+  Texts pieces;
+  scanner.OnText = [&](TLegHtmlParser&, const std::string& t) { pieces.push_back(t); };
+  scanner.LoadContent(page);
+  scanner.Parse();
+  return pieces;
+}
+
+TEST(SearchMatch, PageHoldsTextAsOnePieceLowerCasedAndCollapsedHoldsTheQuery) {
+  // Few letters, so that queries often almost match: both cases of Latin and
+  // Cyrillic letters (Ё too), spaces, breaks, tabs, an entity and a tag.
+  const std::vector<std::string> alphabet = {"a", "A", Ru("с"), Ru("С"), Ru("ё"), Ru("Ё"), " ", " ", "  ",
+                                             "\r\n", "\n", "\r", "\t", "x", "&nbsp;", "<b>"};
+  const std::vector<std::string> query_alphabet = {"a", Ru("с"), Ru("ё"), " ", "x", "\t", "\xA0"};
+  std::mt19937 random(2);
+  int holds = 0;
+  for (int i = 0; i < 3000; ++i) {
+    std::string page = "<p>";
+    for (int k = static_cast<int>(random() % 24); k > 0; --k) page += alphabet[random() % alphabet.size()];
+    std::string query;
+    for (int k = static_cast<int>(random() % 4) + 1; k > 0; --k) query += query_alphabet[random() % query_alphabet.size()];
+    bool expected = false;
+    for (const std::string& piece : TextPieces(page))
+      if (CollapseSpaces(LowerCase(piece)).find(query) != std::string::npos) expected = true;
+    holds += expected;
+    ASSERT_EQ(PageHoldsText(page, query), expected) << "page " << Cp1251ToUtf8(page) << " query [" << query << "]";
+  }
+  EXPECT_GT(holds, 300);  // both answers are well represented
+  EXPECT_LT(holds, 2700);
 }
 
 // A manual in memory; pages missing from it are reported.
 struct Manual {
   std::map<std::string, std::string> pages;
   Texts missing;
+  int lines_done = 0;  // the last line the search reported done
   RSearchHooks Hooks(int stop_after = -1) {
+    lines_done = 0;
     RSearchHooks h;
     h.read_page = [this](const std::string& page, std::string& bytes) {
       auto it = pages.find(page);
@@ -66,7 +109,11 @@ struct Manual {
       return true;
     };
     h.missing = [this](const std::string& page) { missing.push_back(page); };
-    h.after_line = [stop_after](int done) { return stop_after < 0 || done < stop_after; };
+    h.after_line = [this, stop_after](int done) {
+      EXPECT_EQ(done, lines_done + 1);  // every line once, in order
+      lines_done = done;
+      return stop_after < 0 || done < stop_after;
+    };
     return h;
   }
 };
@@ -101,11 +148,19 @@ TEST(SearchPages, ManyThreadsGiveExactlyWhatOneGives) {
   const auto index = ParseIndex(index_text);
   for (const char* query : {"колодки", "суппорт масло", "нет такого"}) {
     for (int stop : {-1, 1, 250, 599}) {
-      Manual one = m, many = m;
+      Manual one = m;
       const Texts plain = SearchPages(index, Ru(query), one.Hooks(stop), 1);
-      const Texts parallel = SearchPages(index, Ru(query), many.Hooks(stop), 4);
-      EXPECT_EQ(plain, parallel) << query << " stop " << stop;
-      EXPECT_EQ(one.missing, many.missing) << query << " stop " << stop;
+      EXPECT_EQ(one.lines_done, stop < 0 ? 600 : stop);
+      if (stop < 0 && std::string(query) == "колодки") {
+        EXPECT_FALSE(plain.empty());
+      }
+      for (int threads : {2, 4}) {
+        Manual many = m;
+        const Texts parallel = SearchPages(index, Ru(query), many.Hooks(stop), threads);
+        EXPECT_EQ(plain, parallel) << query << " stop " << stop << " threads " << threads;
+        EXPECT_EQ(one.missing, many.missing) << query << " stop " << stop << " threads " << threads;
+        EXPECT_EQ(one.lines_done, many.lines_done) << query << " stop " << stop << " threads " << threads;
+      }
     }
   }
 }
