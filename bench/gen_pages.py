@@ -1,9 +1,12 @@
 #!/usr/bin/env python3
-"""Writes a realistic repair manual for the scanner benchmarks: N pages (default
-10,000) of Windows-1251 HTML, 10-20 KB each, Russian text with English terms,
-headings, tables of figures, entities, pictures, links, lists, comments and
-scripts (plain and inside "<!-- -->"), CR LF line breaks as the authoring tools
-wrote them. Deterministic: the same arguments give the same files.
+"""Writes a realistic repair manual for the scanner and search benchmarks: N
+pages (default 10,000) of Windows-1251 HTML, 10-20 KB each (10,240 to 20,480
+bytes), Russian text with English terms, headings, tables of figures, entities,
+pictures, links, lists, comments and scripts (plain and inside "<!-- -->"), CR LF
+line breaks as the authoring tools wrote them, and the search index file.ind
+listing every page with its title. The word PLANTED ("сальник") stands in the
+text of exactly 1 % of the pages, once each; the word ABSENT occurs nowhere.
+Deterministic: the same arguments give the same files.
 
 usage: gen_pages.py DIR [COUNT]
 """
@@ -111,22 +114,40 @@ def script(rng):
             'top.sync(page);</script>' % rng.randint(0, 9999))
 
 
-def page(rng, index):
-    target = rng.randint(10 * 1024, 20 * 1024)
+PLANTED = "сальник"
+ABSENT = "гидрокорректор"
+MIN_SIZE, MAX_SIZE = 10 * 1024, 20 * 1024
+
+
+def planted_paragraph(rng):
+    s = sentence(rng)
+    cut = s.find(" ", len(s) // 2)
+    return '<p class="text">' + s[:cut] + " " + PLANTED + s[cut:] + "</p>"
+
+
+def size_of(text):
+    return len(text.encode("cp1251"))
+
+
+def page(rng, index, planted):
+    """The page's bytes and its title."""
+    target = rng.randint(MIN_SIZE, MAX_SIZE)
+    title = sentence(rng)[:-1]
     head = [
         '<!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.01 Transitional//EN">',
         "<html>", "<head>",
         '<meta http-equiv="Content-Type" content="text/html; charset=windows-1251">',
-        "<title>%s</title>" % sentence(rng)[:-1],
+        "<title>%s</title>" % title,
         '<link rel="stylesheet" href="../css/manual.css" type="text/css">',
         "<style type=\"text/css\"><!-- p.text { margin: 4pt 0 } td { font-size: 9pt } --></style>",
         script(rng), "</head>", '<body bgcolor="#FFFFFF" text=#000000 onload="sh(\'n%d\')">' % index,
         "<!-- chapter %d, page %d -->" % (index // 100, index),
         "<h1>%s</h1>" % words(rng, rng.randint(2, 6)),
     ]
-    body = []
-    size = sum(len(x) + 2 for x in head) * 2
-    while size < target:
+    tail = ["<hr noshade size=1>", "<p align=right><font size=1>&copy; Remont</font></p>", "</body>", "</html>", ""]
+    body = [planted_paragraph(rng)] if planted else []
+    size = sum(size_of(x) + 2 for x in head + body + tail) - 2
+    while True:
         r = rng.random()
         if r < 0.50:
             piece = paragraph(rng)
@@ -142,10 +163,18 @@ def page(rng, index):
             piece = "<!-- %s -- %s -->" % (words(rng, 4), words(rng, 3))
         else:
             piece = script(rng)
-        body.append(piece)
-        size += len(piece.encode("cp1251")) + 2
-    tail = ["<hr noshade size=1>", "<p align=right><font size=1>&copy; Remont</font></p>", "</body>", "</html>", ""]
-    return "\r\n".join(head + body + tail).encode("cp1251")
+        grown = size + size_of(piece) + 2
+        if grown > MAX_SIZE:
+            if size >= MIN_SIZE:
+                break
+            continue  # too large for the room left: draw another piece
+        body.insert(rng.randint(0, len(body)), piece)
+        size = grown
+        if size >= target:
+            break
+    data = "\r\n".join(head + body + tail).encode("cp1251")
+    assert MIN_SIZE <= len(data) <= MAX_SIZE and (ABSENT.encode("cp1251") not in data)
+    return data, title
 
 
 def main():
@@ -155,9 +184,16 @@ def main():
     count = int(sys.argv[2]) if len(sys.argv) > 2 else 10000
     os.makedirs(folder, exist_ok=True)
     rng = random.Random(1251)
+    planted = set(random.Random(7).sample(range(count), max(1, count // 100)))
+    index = []
     for i in range(count):
-        with open(os.path.join(folder, "page%05d.htm" % i), "wb") as f:
-            f.write(page(rng, i))
+        name = "page%05d.htm" % i
+        data, title = page(rng, i, i in planted)
+        with open(os.path.join(folder, name), "wb") as f:
+            f.write(data)
+        index.append("%s#:#%s" % (name, title))
+    with open(os.path.join(folder, "file.ind"), "wb") as f:
+        f.write("\r\n".join(index).encode("cp1251"))
 
 
 if __name__ == "__main__":

@@ -37,7 +37,7 @@ for b in "${BENCHES[@]}"; do
 done
 
 # Families with their own references and data.
-for extra in scanner_run.sh pages_run.sh; do
+for extra in scanner_run.sh search_run.sh pages_run.sh; do
   if [ -x "$HERE/$extra" ]; then
     echo "== ${extra%.sh}"
     "$HERE/$extra" "$BUILD"

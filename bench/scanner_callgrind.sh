@@ -1,20 +1,21 @@
 #!/usr/bin/env bash
-# Instructions per byte of the HTML text scanner, counted by callgrind over the
-# first PAGES pages (default 200): only what runs inside Parse is collected
-# (the scan and its event handlers), then divided by the bytes scanned.
-# usage: bench/scanner_callgrind.sh BUILDDIR [PAGES]
+# Instructions per byte of each side of scanner_bench, counted by callgrind over
+# the first PAGES pages of a folder (default 200): everything inside one timed
+# pass is counted (bench_pass: the scanner made per page, the page taken in,
+# the scan and the counting handlers), then divided by the bytes scanned.
+# usage: bench/scanner_callgrind.sh BUILDDIR DIR [PAGES]
 set -euo pipefail
-build=$(cd "${1:?usage: scanner_callgrind.sh BUILDDIR [PAGES]}" && pwd)
-pages_n=${2:-200}
-here=$(cd "$(dirname "$0")" && pwd)
-pages="$build/bench-pages"
-[ -d "$pages" ] || python3 "$here/gen_pages.py" "$pages"
+build=$(cd "${1:?usage: scanner_callgrind.sh BUILDDIR DIR [PAGES]}" && pwd)
+dir=${2:?usage: scanner_callgrind.sh BUILDDIR DIR [PAGES]}
+pages_n=${3:-200}
 out="$build/bench-callgrind"
 mkdir -p "$out"
-valgrind --tool=callgrind --callgrind-out-file="$out/callgrind.out" \
-  --toggle-collect='remont::TLegHtmlParser::Parse()' \
-  "$build/bin/scanner_bench" "$pages" --limit "$pages_n" --once > "$out/run.txt" 2> "$out/valgrind.txt"
-bytes=$(awk '$1=="bytes"{print $2}' "$out/run.txt")
-ir=$(awk '/^summary:/{print $2}' "$out/callgrind.out")
-awk -v ir="$ir" -v b="$bytes" -v n="$pages_n" \
-  'BEGIN { printf "callgrind: %d pages, %d bytes, %d instructions inside Parse: %.2f instructions/byte\n", n, b, ir, ir / b }'
+sides=$("$build/bin/scanner_bench" --sides)
+for side in $sides; do
+  valgrind --tool=callgrind --callgrind-out-file="$out/scanner-$side.out" --toggle-collect=bench_pass \
+    "$build/bin/scanner_bench" "$dir" --limit "$pages_n" --once "$side" > "$out/scanner-$side.txt" 2> "$out/scanner-$side-valgrind.txt"
+  bytes=$(awk '$1=="bytes"{print $2}' "$out/scanner-$side.txt")
+  ir=$(awk '/^summary:/{print $2}' "$out/scanner-$side.out")
+  awk -v ir="$ir" -v b="$bytes" -v s="$side" -v n="$pages_n" \
+    'BEGIN { printf "  %-12s %6.2f instructions/byte (%d pages, %d bytes)\n", s, ir / b, n, b }'
+done
