@@ -5,7 +5,10 @@
 // error handler aborts at the first error. The rest: the page.
 // Checked: a page's lines are those of SplitLines, every error position lies in 1..length+1, the scan ends (each step
 // moves on, so events stay within a bound of the length), no event follows
-// StopParse, and a second Parse of the same text repeats the same events.
+// StopParse, and a second Parse of the same text repeats the same events. Then,
+// scanning to the end: the page taken as bytes (LoadBytes) holds the text and
+// gives the events of its lines, and a scan with OnText alone (the fast path)
+// gives exactly the text events of the full scan.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -101,6 +104,42 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (size_t i = 0; i < common; ++i)
       if (second.events[i] != first.events[i]) std::abort();
   }
+  // The byte path and the text-only path against the full scan of the lines.
+  TLegHtmlParser full;
+  full.SetTranslate(p.Translate());
+  Log full_log;
+  full_log.length = first.length;
+  if (flags & 2) full.SetContent({bytes});
+  else full.LoadContent(bytes);
+  Attach(full, full_log);
+  full.Parse();
+  if (!(flags & 2)) {
+    TLegHtmlParser direct;
+    direct.SetTranslate(p.Translate());
+    direct.LoadBytes(bytes);
+    if (direct.Text() != full.Text()) std::abort();
+    Log direct_log;
+    direct_log.length = first.length;
+    Attach(direct, direct_log);
+    direct.Parse();
+    if (direct_log.events != full_log.events || direct.Length() != full.Length()) std::abort();
+  }
+  std::vector<std::string> full_texts;
+  for (const auto& e : full_log.events)
+    if (e[0] == 't') full_texts.push_back(e);
+  for (const bool as_bytes : {false, true}) {
+    if (as_bytes && (flags & 2)) break;
+    TLegHtmlParser fast;
+    fast.SetTranslate(p.Translate());
+    if (flags & 2) fast.SetContent({bytes});
+    else if (as_bytes) fast.LoadBytes(bytes);
+    else fast.LoadContent(bytes);
+    std::vector<std::string> texts;
+    fast.OnText = [&texts](TLegHtmlParser&, const std::string& t) { texts.push_back('t' + t); };
+    fast.Parse();
+    if (texts != full_texts) std::abort();
+  }
+
   // Decoding never lengthens a text.
   if (TLegHtmlParser::Decode(bytes).size() > bytes.size()) std::abort();
   return 0;

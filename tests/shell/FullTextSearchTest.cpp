@@ -5,8 +5,13 @@
 #include <map>
 #include <random>
 
+#include "archive/ArchiveBuilder.h"
+#include "archive/Pack.h"
 #include "common/Cp1251.h"
+#include "common/Helpers.h"
 #include "shell/LegHtmlParser.h"
+#include "support/FakePlatform.h"
+#include "support/TempDir.h"
 
 namespace remont {
 namespace {
@@ -163,6 +168,51 @@ TEST(SearchPages, ManyThreadsGiveExactlyWhatOneGives) {
       }
     }
   }
+}
+
+// The real reader under the search's threads: archive entries plain and
+// scrambled, an entry refused for pointing past the end (its loose file is
+// read instead), loose files found whatever the letter case of their names,
+// and pages that are nowhere.
+TEST(SearchPages, ThreadsReadTheArchiveAndItsFolderAsOneThreadDoes) {
+  test::TempDir dir;
+  test::FakePlatform platform;
+  ResetPack();
+  SetProgramDir(dir.path());
+  test::ArchiveBuilder archive;
+  std::string index_text;
+  Texts expected;  // in walk order: from the last line to the first
+  for (int i = 0; i < 120; ++i) {
+    const std::string name = "p" + std::to_string(i) + ".htm";
+    const bool holds = i % 3 == 0;
+    const std::string page = Ru(holds ? "<p>Замена <b>КОЛОДКИ</b> тормоза</p>" : "<p>Замена диска</p>");
+    switch (i % 5) {
+      case 0: archive.Add("pages/" + name, page); break;
+      case 1: archive.Add("pages/" + name, page, 1); break;  // scrambled
+      case 2:  // refused in the archive, read from the folder
+        archive.Add(test::RawEntry{"pages/" + name, "x", 0, 1 << 30, {}});
+        dir.Write("pages/" + name, page);
+        break;
+      case 3: dir.Write("Loose/" + name.substr(0, 1) + "X" + name.substr(1), page); break;  // another case
+      case 4: break;  // nowhere
+    }
+    const std::string listed = i % 5 == 3 ? "loose/" + name.substr(0, 1) + "x" + name.substr(1) : "pages/" + name;
+    index_text += listed + "#:#T" + std::to_string(i) + "\r\n";
+    if (holds && i % 5 != 4) expected.insert(expected.begin(), "T" + std::to_string(i) + "=" + listed);
+  }
+  ASSERT_TRUE(OpenPack(dir.Write("interface.dat", archive.Build())));
+  const auto index = ParseIndex(index_text);
+  for (int threads : {1, 2, 4}) {
+    Texts missing;
+    RSearchHooks hooks;
+    hooks.read_page = [](const std::string& page, std::string& bytes) { return TryLoadPackFile(bytes, page); };
+    hooks.missing = [&](const std::string& page) { missing.push_back(page); };
+    EXPECT_EQ(SearchPages(index, Ru("колодки"), hooks, threads), expected) << threads;
+    EXPECT_EQ(missing.size(), 24u) << threads;
+    EXPECT_EQ(missing.front(), "pages/p119.htm") << threads;
+  }
+  ResetPack();
+  SetProgramDir("");
 }
 
 TEST(SearchResults, SortedAsTheListShowsThem) {
