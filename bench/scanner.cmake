@@ -6,7 +6,7 @@ set(REMONT_LEXBOR "" CACHE PATH "lexbor install folder for the scanner benchmark
 add_executable(scanner_bench ${CMAKE_CURRENT_LIST_DIR}/scanner_bench.cpp
   ${PROJECT_SOURCE_DIR}/src/shell/LegHtmlParser.cpp ${PROJECT_SOURCE_DIR}/src/common/Cp1251.cpp)
 target_include_directories(scanner_bench PRIVATE ${PROJECT_SOURCE_DIR}/src)
-target_compile_options(scanner_bench PRIVATE ${REMONT_WARNINGS} -O2)
+target_compile_options(scanner_bench PRIVATE ${REMONT_WARNINGS} -O2 -g)
 if(REMONT_LEXBOR)
   target_compile_definitions(scanner_bench PRIVATE REMONT_WITH_LEXBOR LEXBOR_STATIC)
   target_include_directories(scanner_bench SYSTEM PRIVATE ${REMONT_LEXBOR}/include)

@@ -5,8 +5,11 @@
 // See LegHtmlParser.h for the events and the error codes.
 #include "shell/LegHtmlParser.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstring>
+#include <memory>
 
 #include "common/Cp1251.h"
 #include "shell/ByteSearch.h"
@@ -51,11 +54,23 @@ constexpr const char* kLatin1Names[96] = {
     "oslash", "ugrave", "uacute", "ucirc",  "uuml",   "yacute", "thorn",  "yuml",
 };
 
+// Up to eight bytes of a name as one number (zero bytes after the name), so
+// that a name is compared in one step.
+uint64_t Packed(std::string_view name) {
+  uint64_t v = 0;
+  for (size_t i = 0; i < name.size(); ++i) v |= static_cast<uint64_t>(static_cast<unsigned char>(name[i])) << (8 * i);
+  return v;
+}
+
 struct EntityTable {
   std::array<std::string_view, 256> names{};
   // Codes grouped by the first letter of their name, in code order, so that a
-  // lookup compares only the few names that can match.
-  std::array<std::vector<unsigned char>, 128> by_first{};
+  // lookup compares only the few names that can match; with each its packed name.
+  struct Candidate {
+    uint64_t packed;
+    unsigned char code;
+  };
+  std::array<std::vector<Candidate>, 128> by_first{};
 
   EntityTable() {
     names[34] = "quot";
@@ -64,13 +79,17 @@ struct EntityTable {
     names[62] = "gt";
     for (int i = 0; i < 96; ++i) names[160 + i] = kLatin1Names[i];
     for (int code = 0; code < 256; ++code)
-      if (!names[code].empty()) by_first[static_cast<unsigned char>(names[code][0])].push_back(code);
+      if (!names[code].empty())
+        by_first[static_cast<unsigned char>(names[code][0])].push_back(
+            {Packed(names[code]), static_cast<unsigned char>(code)});
   }
 
   int Find(std::string_view name) const {
-    if (name.empty() || static_cast<unsigned char>(name[0]) >= 128) return -1;
-    for (unsigned char code : by_first[static_cast<unsigned char>(name[0])])
-      if (names[code] == name) return code;
+    // Every name has one to six letters.
+    if (name.empty() || name.size() > 8 || static_cast<unsigned char>(name[0]) >= 128) return -1;
+    const uint64_t packed = Packed(name);
+    for (const Candidate& c : by_first[static_cast<unsigned char>(name[0])])
+      if (c.packed == packed) return c.code;
     return -1;
   }
 };
@@ -130,40 +149,51 @@ inline size_t IndexOf(const char* s, char c, size_t from, size_t to) {
   return hit ? static_cast<size_t>(static_cast<const char*>(hit) - s) : to;
 }
 
-// Whether every line break of the bytes is CR LF: no CR without LF after it,
-// no LF without CR before it.
-bool OnlyCrLfBreaks(std::string_view bytes) {
-  const char* p = bytes.data();
-  const char* const end = p + bytes.size();
-  for (;;) {
-    p = FindFirstOf(p, end, '\r', '\n');
-    if (p == end) return true;
-    if (*p == '\n' || end - p < 2 || p[1] != '\n') return false;
-    p += 2;
-  }
+// The first c in s[from, to), or to, reading no further than s[limit - 1]:
+// for short runs, where a call to memchr costs more than the search.
+inline size_t ShortIndexOf(const char* s, char c, size_t from, size_t to, size_t limit) {
+  if (from >= to) return to;
+  return static_cast<size_t>(FindFirstOfWithin(s + from, s + to, s + limit, c) - s);
 }
 
-// The text the bytes' lines joined with CR LF make: each break (CR LF, LF or CR)
-// becomes CR LF, and a final break is dropped.
-void JoinLines(std::string& out, std::string_view bytes) {
+// Room for at least `need` bytes, contents not kept.
+void Reserve(std::unique_ptr<char[]>& buffer, size_t& capacity, size_t need) {
+  if (capacity >= need) return;
+  buffer.reset(new char[need]);
+  capacity = need;
+}
+
+// Writes the text the bytes' lines joined with CR LF make: each break (CR LF,
+// LF or CR) becomes CR LF and a final break is dropped. Returns its length;
+// out has room for two bytes per byte read.
+size_t JoinLines(std::string_view bytes, char* out) {
   const char* p = bytes.data();
   const char* const end = p + bytes.size();
-  out.clear();
-  out.reserve(bytes.size() + bytes.size() / 8);
+  char* w = out;
   for (;;) {
     const char* b = FindFirstOf(p, end, '\r', '\n');
-    out.append(p, b);
-    if (b == end) return;
+    w = std::copy(p, b, w);
+    if (b == end) break;
     const size_t length = (*b == '\r' && end - b >= 2 && b[1] == '\n') ? 2 : 1;
-    if (b + length == end) return;
-    out += "\r\n";
+    if (b + length == end) break;
+    *w++ = '\r';
+    *w++ = '\n';
     p = b + length;
   }
+  return static_cast<size_t>(w - out);
 }
 
 }  // namespace
 
 TLegHtmlParser::TLegHtmlParser() = default;
+
+inline void TLegHtmlParser::SkipLineBreak() {
+  const size_t n = size_;
+  if (pos_ < n && src_[pos_] == '\r') {
+    ++pos_;
+    if (pos_ < n && src_[pos_] == '\n') ++pos_;
+  }
+}
 
 // ---- Content --------------------------------------------------------------
 
@@ -174,7 +204,6 @@ void TLegHtmlParser::DropText() {
     length_ = -1;
     drop_after_scan_ = true;
   } else {
-    text_.clear();
     src_ = "";
     size_ = 0;
   }
@@ -235,20 +264,27 @@ void TLegHtmlParser::LoadBytes(std::string_view bytes) {
 }
 
 void TLegHtmlParser::HoldBytes(std::string_view bytes) {
-  const bool inside_own_text = !text_.empty() && bytes.data() >= text_.data() &&
-                               bytes.data() < text_.data() + text_.size();
-  if (OnlyCrLfBreaks(bytes) && !inside_own_text) {
-    text_.clear();
-    src_ = bytes.data();
-    size_ = bytes.size();
-    if (size_ >= 2 && src_[size_ - 1] == '\n') size_ -= 2;  // the final CR LF
-  } else {
-    std::string joined;
-    JoinLines(joined, bytes);
-    text_.swap(joined);
-    src_ = text_.data();
-    size_ = text_.size();
+  const char* const begin = bytes.data();
+  const char* const end = begin + bytes.size();
+  // Bytes inside the scanner's own buffer (its held text) are read while
+  // another buffer is written.
+  const bool inside_own = own_ && begin >= own_.get() && begin < own_.get() + own_capacity_;
+  if (!inside_own && EveryBreakIsCrLf(begin, end)) {
+    src_ = begin;
+    size_ = bytes.size() >= 2 && end[-1] == '\n' ? bytes.size() - 2 : bytes.size();  // less a final CR LF
+    return;
   }
+  std::unique_ptr<char[]> fresh;
+  size_t fresh_capacity = 0;
+  std::unique_ptr<char[]>& buffer = inside_own ? fresh : own_;
+  size_t& capacity = inside_own ? fresh_capacity : own_capacity_;
+  Reserve(buffer, capacity, bytes.size() * 2);
+  size_ = JoinLines(bytes, buffer.get());
+  if (inside_own) {
+    own_ = std::move(fresh);
+    own_capacity_ = fresh_capacity;
+  }
+  src_ = own_.get();
 }
 
 // ---- Scan -----------------------------------------------------------------
@@ -258,14 +294,21 @@ void TLegHtmlParser::Parse() {
   if (size_ == 0 && !end_parser_) {
     size_t total = 0;
     for (const auto& line : content_) total += line.size() + 2;
-    text_.clear();
-    text_.reserve(total);
-    for (size_t i = 0; i < content_.size(); ++i) {
-      if (i) text_ += "\r\n";
-      text_ += content_[i];
+    src_ = "";
+    size_ = 0;
+    if (total > 0) {
+      Reserve(own_, own_capacity_, total);
+      char* const w = own_.get();
+      for (size_t i = 0; i < content_.size(); ++i) {
+        if (i) {
+          w[size_++] = '\r';
+          w[size_++] = '\n';
+        }
+        std::memcpy(w + size_, content_[i].data(), content_[i].size());
+        size_ += content_[i].size();
+      }
+      src_ = w;
     }
-    src_ = text_.data();
-    size_ = text_.size();
   }
   length_ = static_cast<std::int64_t>(size_);
   pos_ = 0;
@@ -287,7 +330,6 @@ void TLegHtmlParser::AfterScan() {
   scanning_ = false;
   if (drop_after_scan_) {
     drop_after_scan_ = false;
-    text_.clear();
     src_ = "";
     size_ = 0;
   }
@@ -447,10 +489,13 @@ void TLegHtmlParser::ReadTag(size_t from) {
   const char* s = src_;
   const size_t n = size_;
   const bool listing = !kTextOnly && OnTag;  // attribute lines are only built for a listener
+  // No "<" lies before the first quote or ">" (lt_free: the index of that one).
+  size_t lt_free = from + 1;
   if (!listing) {
     // With no quote and no "<" before the first ">", that ">" closes the tag:
     // names, values and the attribute list all end at a ">".
     const char* hit = FindFirstOf(s + from + 1, s + n, '>', '<', '"', '\'');
+    if (hit != s + n && *hit != '<') lt_free = static_cast<size_t>(hit - s);
     if (hit != s + n && *hit == '>') {
       const size_t close = static_cast<size_t>(hit - s);
       size_t p = from + 1;
@@ -509,13 +554,13 @@ void TLegHtmlParser::ReadTag(size_t from) {
       return;
     }
   }
-  const size_t close = IndexOf(s, '>', p, n);
+  const size_t close = p < n && s[p] == '>' ? p : IndexOf(s, '>', p, n);
   if (close == n) {
     SetError(1, n);
     EndScan();
     return;
   }
-  if (const size_t lt = IndexOf(s, '<', from + 1, close); lt < close) {
+  if (const size_t lt = ShortIndexOf(s, '<', std::min(lt_free, close), close, n); lt < close) {
     // A bad tag is skipped; its ">" then starts a text piece.
     SetError(4, lt);
     pos_ = close;
@@ -566,7 +611,7 @@ bool TLegHtmlParser::ReadAttributes(size_t& p, bool keep) {
     std::string_view value;
     const char quote = s[p];
     if (quote == '"' || quote == '\'') {
-      const size_t close = IndexOf(s, quote, p + 1, n);
+      const size_t close = ShortIndexOf(s, quote, p + 1, n, n);
       if (close == n) {
         p = n;
         return false;
@@ -629,56 +674,39 @@ void TLegHtmlParser::RaiseText(size_t start, size_t end) {
   OnText(*this, token_buffer_);
 }
 
-void TLegHtmlParser::SkipLineBreak() {
-  const size_t n = size_;
-  if (pos_ < n && src_[pos_] == '\r') {
-    ++pos_;
-    if (pos_ < n && src_[pos_] == '\n') ++pos_;
-  }
-}
-
 void TLegHtmlParser::RaiseToken(const THtmlTokenEvent& event, std::string& buffer,
                                 std::string_view token) {
   if (!event || Stopped()) return;
-  buffer.assign(token);
+  buffer.clear();
+  buffer.append(token);
   event(*this, buffer);
 }
 
 // ---- Decoding -------------------------------------------------------------
 
-void TLegHtmlParser::AppendText(std::string& out, std::string_view in) const {
-  if (translate_) AppendDecoded(out, in);
-  else out.append(in);
-}
-
-void TLegHtmlParser::AppendDecoded(std::string& out, std::string_view in) {
+void TLegHtmlParser::AppendDecoded(std::string& out, std::string_view in, const char* limit) {
   const size_t n = in.size();
   const char* d = in.data();
-  size_t amp = IndexOf(d, '&', 0, n);
+  const char* const end = d + n;
+  const auto next = [&](size_t from, auto... c) {
+    return static_cast<size_t>(FindFirstOfWithin(d + from, end, limit, c...) - d);
+  };
+  size_t amp = next(0, '&');
   out.append(d, amp);
-  // The first ";" after the current "&"; it stays valid while "&"s before it are copied.
-  size_t semi = n;
-  bool semi_known = false;
   while (amp < n) {
-    if (!semi_known || semi <= amp) {
-      semi = IndexOf(d, ';', amp + 1, n);
-      semi_known = true;
-    }
-    if (semi == n) {
-      out.append(d + amp, n - amp);
-      return;
-    }
-    const size_t next = IndexOf(d, '&', amp + 1, semi);
-    if (next < semi) {
-      out.append(d + amp, next - amp);
-      amp = next;
+    // The first ";" or "&" after this "&": with no ";" before the next "&"
+    // (or none at all), the text up to that "&" (or the end) is copied as it is.
+    const size_t stop = next(amp + 1, ';', '&');
+    if (stop == n || d[stop] == '&') {
+      out.append(d + amp, stop - amp);
+      amp = stop;
       continue;
     }
-    const int code = ResolveEntity(std::string_view(d + amp + 1, semi - amp - 1));
+    const int code = ResolveEntity(std::string_view(d + amp + 1, stop - amp - 1));
     if (code >= 0) out.push_back(static_cast<char>(code));
-    else out.append(d + amp, semi + 1 - amp);
-    const size_t after = semi + 1;
-    amp = IndexOf(d, '&', after, n);
+    else out.append(d + amp, stop + 1 - amp);
+    const size_t after = stop + 1;
+    amp = next(after, '&');
     out.append(d + after, amp - after);
   }
 }
@@ -686,7 +714,7 @@ void TLegHtmlParser::AppendDecoded(std::string& out, std::string_view in) {
 std::string TLegHtmlParser::Decode(std::string_view in) {
   std::string out;
   out.reserve(in.size());
-  AppendDecoded(out, in);
+  AppendDecoded(out, in, in.data() + in.size());
   return out;
 }
 

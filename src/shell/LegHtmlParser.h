@@ -20,6 +20,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -123,9 +124,13 @@ class TLegHtmlParser {
   void EndScan() { pos_ = size_; }
   bool Stopped() const { return length_ < 0; }
   void SkipLineBreak();
-  // Appends in to out, decoded when Translate is on.
-  void AppendText(std::string& out, std::string_view in) const;
-  static void AppendDecoded(std::string& out, std::string_view in);
+  // Appends in (a part of the held text) to out, decoded when Translate is on.
+  void AppendText(std::string& out, std::string_view in) const {
+    if (translate_) AppendDecoded(out, in, src_ + size_);
+    else out.append(in);
+  }
+  // Bytes up to limit (at or after the end of in) may be read.
+  static void AppendDecoded(std::string& out, std::string_view in, const char* limit);
   void RaiseToken(const THtmlTokenEvent& event, std::string& buffer, std::string_view token);
 
   bool translate_ = true;
@@ -133,9 +138,11 @@ class TLegHtmlParser {
   bool end_parser_ = false;
   std::vector<std::string> content_;
 
-  // The held text: src_ points into text_ (Content joined, or a page's bytes
-  // rewritten with CR LF breaks) or into the bytes given to LoadBytes.
-  std::string text_;
+  // The held text: src_ points into own_ (Content joined, or a page's bytes
+  // rewritten with CR LF breaks; kept for the next text) or into the bytes
+  // given to LoadBytes.
+  std::unique_ptr<char[]> own_;
+  size_t own_capacity_ = 0;
   const char* src_ = "";
   size_t size_ = 0;
   // LoadBytes called during a scan: taken when the scan has ended.
