@@ -60,9 +60,16 @@ constexpr const char* kLatin1Names[96] = {
 };
 
 // Up to eight bytes of a name as one number (zero bytes after the name), so
-// that a name is compared in one step.
-uint64_t Packed(std::string_view name) {
+// that a name is compared in one step; with eight bytes readable from the
+// name's start (before limit) they are read at once.
+uint64_t Packed(std::string_view name, const char* limit) {
   uint64_t v = 0;
+  if (limit - name.data() >= 8) {
+    std::memcpy(&v, name.data(), 8);
+    if (name.size() < 8) v &= (uint64_t{1} << (8 * name.size())) - 1;
+    if constexpr (std::endian::native == std::endian::little) return v;
+    v = 0;
+  }
   for (size_t i = 0; i < name.size(); ++i) v |= static_cast<uint64_t>(static_cast<unsigned char>(name[i])) << (8 * i);
   return v;
 }
@@ -86,13 +93,13 @@ struct EntityTable {
     for (int code = 0; code < 256; ++code)
       if (!names[code].empty())
         by_first[static_cast<unsigned char>(names[code][0])].push_back(
-            {Packed(names[code]), static_cast<unsigned char>(code)});
+            {Packed(names[code], names[code].data()), static_cast<unsigned char>(code)});
   }
 
-  int Find(std::string_view name) const {
+  int Find(std::string_view name, const char* limit) const {
     // Every name has one to six letters.
     if (name.empty() || name.size() > 8 || static_cast<unsigned char>(name[0]) >= 128) return -1;
-    const uint64_t packed = Packed(name);
+    const uint64_t packed = Packed(name, limit);
     for (const Candidate& c : by_first[static_cast<unsigned char>(name[0])])
       if (c.packed == packed) return c.code;
     return -1;
@@ -123,14 +130,15 @@ bool ReadNumber(std::string_view digits, int base, unsigned long long& value) {
 }
 
 // The character an entity text (between "&" and ";") stands for, -1 when none.
-int ResolveEntity(std::string_view entity) {
+// Bytes up to limit may be read.
+int ResolveEntity(std::string_view entity, const char* limit) {
   if (!entity.empty() && entity[0] == '#') {
     unsigned long long value = 0;
     const bool hex = entity.size() >= 2 && (entity[1] == 'x' || entity[1] == 'X');
     if (!ReadNumber(entity.substr(hex ? 2 : 1), hex ? 16 : 10, value)) return -1;
     return static_cast<int>(value & 0xFF);
   }
-  return Entities().Find(entity);
+  return Entities().Find(entity, limit);
 }
 
 inline bool IsTrimmed(char c) { return static_cast<unsigned char>(c) <= ' '; }
@@ -724,29 +732,24 @@ void TLegHtmlParser::RaiseToken(const THtmlTokenEvent& event, std::string& buffe
 // ---- Decoding -------------------------------------------------------------
 
 void TLegHtmlParser::AppendDecoded(std::string& out, std::string_view in, const char* limit) {
-  const size_t n = in.size();
-  const char* d = in.data();
-  const char* const end = d + n;
-  const auto next = [&](size_t from, auto... c) {
-    return static_cast<size_t>(FindFirstOfWithin(d + from, end, limit, c...) - d);
-  };
-  size_t amp = next(0, '&');
-  out.append(d, amp);
-  while (amp < n) {
-    // The first ";" or "&" after this "&": with no ";" before the next "&"
-    // (or none at all), the text up to that "&" (or the end) is copied as it is.
-    const size_t stop = next(amp + 1, ';', '&');
-    if (stop == n || d[stop] == '&') {
-      out.append(d + amp, stop - amp);
-      amp = stop;
+  const char* p = in.data();
+  const char* const end = p + in.size();
+  for (;;) {
+    const char* amp = FindFirstOfWithin(p, end, limit, '&');
+    out.append(p, static_cast<size_t>(amp - p));
+    if (amp == end) return;
+    // The entity runs to the next ";"; with no ";" before the next "&" (or
+    // none at all) the text up to that "&" (or the end) is copied as it is.
+    const char* stop = FindFirstOfWithin(amp + 1, end, limit, ';', '&');
+    if (stop == end || *stop == '&') {
+      out.append(amp, static_cast<size_t>(stop - amp));
+      p = stop;
       continue;
     }
-    const int code = ResolveEntity(std::string_view(d + amp + 1, stop - amp - 1));
+    const int code = ResolveEntity(std::string_view(amp + 1, static_cast<size_t>(stop - amp - 1)), limit);
     if (code >= 0) out.push_back(static_cast<char>(code));
-    else out.append(d + amp, stop + 1 - amp);
-    const size_t after = stop + 1;
-    amp = next(after, '&');
-    out.append(d + after, amp - after);
+    else out.append(amp, static_cast<size_t>(stop + 1 - amp));
+    p = stop + 1;
   }
 }
 
