@@ -421,7 +421,7 @@ void TLegHtmlParser::SetError(int code, size_t index) {
 }
 
 template <bool kTextOnly>
-void TLegHtmlParser::Step() {
+inline void TLegHtmlParser::Step() {
   attribute_count_ = 0;
   // The script-comment state reads the "<!--" at the position as a comment
   // whose content goes to OnScript: the normal step does that.
@@ -431,18 +431,50 @@ void TLegHtmlParser::Step() {
 
 // Normal state: "<" starts a comment or a tag, anything else a text piece.
 template <bool kTextOnly>
-void TLegHtmlParser::StepNormal() {
+inline void TLegHtmlParser::StepNormal() {
   const size_t from = pos_;
   const char* s = src_;
+  const size_t n = size_;
   if (s[from] != '<') {
     ReadText<kTextOnly>();
     return;
   }
-  if (size_ - from > 3 && s[from + 1] == '!' && s[from + 2] == '-' && s[from + 3] == '-') {
+  if (n - from > 3 && s[from + 1] == '!' && s[from + 2] == '-' && s[from + 3] == '-') {
     ReadComment<kTextOnly>(from);
-  } else {
-    ReadTag<kTextOnly>(from);
+    return;
   }
+  const bool listing = !kTextOnly && OnTag;  // attribute lines are only built for a listener
+  // No "<" lies before the first quote or ">" (lt_free: the index of that one).
+  size_t lt_free = from + 1;
+  if (!listing) {
+    // With no quote and no "<" before the first ">", that ">" closes the tag:
+    // names, values and the attribute list all end at a ">".
+    const char* hit = FindFirstOf(s + from + 1, s + n, '>', '<', '"', '\'');
+    if (hit != s + n && *hit != '<') lt_free = static_cast<size_t>(hit - s);
+    if (hit != s + n && *hit == '>') {
+      const size_t close = static_cast<size_t>(hit - s);
+      size_t p = from + 1;
+      while (Is(s[p], kBlank)) ++p;
+      if (s[p] == '!') {
+        if constexpr (!kTextOnly) {
+          RaiseToken(OnBlock, block_buffer_, std::string_view(s + from, close + 1 - from));
+          if (OnDTDTag && !Stopped()) {
+            name_buffer_.clear();
+            AppendText(name_buffer_, std::string_view(s + p + 1, close - p - 1));
+            OnDTDTag(*this, name_buffer_);
+          }
+        }
+      } else {
+        if constexpr (!kTextOnly) RaiseToken(OnBlock, block_buffer_, std::string_view(s + from, close + 1 - from));
+        if (close - p >= 6 && Is(s[p + 6], kTagNameEnd) && IsScriptName(s + p, 6)) state_ = State::Script;
+      }
+      pos_ = close + 1;
+      SkipLineBreak();
+      return;
+    }
+  }
+
+  ReadTag<kTextOnly>(from, lt_free);
 }
 
 // Script state: a body up to "</SCRIPT>" (any case), or a script comment.
@@ -531,42 +563,14 @@ void TLegHtmlParser::ReadComment(size_t from) {
 }
 
 // A tag or a "<!" document-type tag, reported only when it closes with ">" and
-// holds no other "<".
+// holds no other "<"; no "<" lies in [from + 1, lt_free). The plain tags of the
+// normal step (no quote, no "<") never come here.
 template <bool kTextOnly>
-void TLegHtmlParser::ReadTag(size_t from) {
+[[gnu::noinline]]
+void TLegHtmlParser::ReadTag(size_t from, size_t lt_free) {
   const char* s = src_;
   const size_t n = size_;
   const bool listing = !kTextOnly && OnTag;  // attribute lines are only built for a listener
-  // No "<" lies before the first quote or ">" (lt_free: the index of that one).
-  size_t lt_free = from + 1;
-  if (!listing) {
-    // With no quote and no "<" before the first ">", that ">" closes the tag:
-    // names, values and the attribute list all end at a ">".
-    const char* hit = FindFirstOf(s + from + 1, s + n, '>', '<', '"', '\'');
-    if (hit != s + n && *hit != '<') lt_free = static_cast<size_t>(hit - s);
-    if (hit != s + n && *hit == '>') {
-      const size_t close = static_cast<size_t>(hit - s);
-      size_t p = from + 1;
-      while (Is(s[p], kBlank)) ++p;
-      if (s[p] == '!') {
-        if constexpr (!kTextOnly) {
-          RaiseToken(OnBlock, block_buffer_, std::string_view(s + from, close + 1 - from));
-          if (OnDTDTag && !Stopped()) {
-            name_buffer_.clear();
-            AppendText(name_buffer_, std::string_view(s + p + 1, close - p - 1));
-            OnDTDTag(*this, name_buffer_);
-          }
-        }
-      } else {
-        if constexpr (!kTextOnly) RaiseToken(OnBlock, block_buffer_, std::string_view(s + from, close + 1 - from));
-        if (close - p >= 6 && Is(s[p + 6], kTagNameEnd) && IsScriptName(s + p, 6)) state_ = State::Script;
-      }
-      pos_ = close + 1;
-      SkipLineBreak();
-      return;
-    }
-  }
-
   size_t p = from + 1;
   while (p < n && Is(s[p], kBlank)) ++p;
   if (p >= n) {

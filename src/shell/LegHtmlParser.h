@@ -115,7 +115,7 @@ class TLegHtmlParser {
   template <bool kTextOnly>
   void ReadComment(size_t from);
   template <bool kTextOnly>
-  void ReadTag(size_t from);
+  void ReadTag(size_t from, size_t lt_free);
   bool ReadAttributes(size_t& p, bool keep);
   template <bool kTextOnly>
   void ReadText();
