@@ -677,6 +677,16 @@ bool TLegHtmlParser::ReadAttributes(size_t& p, bool keep) {
     if (!keep) continue;
     if (attribute_count_ == attributes_.size()) attributes_.emplace_back();
     std::string& line = attributes_[attribute_count_++];
+    // Without an "&" in the name and the value, the line is their bytes.
+    const char* const from = s + name_start;
+    const char* const to = value.data() + value.size();
+    if (!translate_ || FindFirstOfWithin(from, to, s + n, '&') == to) {
+      line.resize(name.size() + 1 + value.size());
+      std::memcpy(line.data(), name.data(), name.size());
+      line[name.size()] = '=';
+      std::memcpy(line.data() + name.size() + 1, value.data(), value.size());
+      continue;
+    }
     line.clear();
     AppendText(line, name);
     line.push_back('=');
