@@ -407,7 +407,7 @@ bool TLegHtmlParser::Run() {
     if (kTextOnly && text_handler_ran_) {
       // OnText is the only handler that ran: it may have assigned others.
       text_handler_ran_ = false;
-      if (!TextOnly()) return false;
+      if (OnBlock || OnError || OnTag || OnComment || OnScript || OnDTDTag) return false;
     }
   }
   return true;
@@ -422,7 +422,7 @@ void TLegHtmlParser::SetError(int code, size_t index) {
 
 template <bool kTextOnly>
 inline void TLegHtmlParser::Step() {
-  attribute_count_ = 0;
+  if constexpr (!kTextOnly) attribute_count_ = 0;
   // The script-comment state reads the "<!--" at the position as a comment
   // whose content goes to OnScript: the normal step does that.
   if (state_ == State::Script) StepScript<kTextOnly>();
