@@ -71,38 +71,14 @@ void AttachText(TLegHtmlParser& p, Counts& c) {
 
 using Pages = std::vector<std::string>;
 
-void BytesAll(const Pages& pages, Counts& c) {
+// A scanner per page, the page taken as bytes or as lines, events attached.
+template <bool kBytes, void (*kAttach)(TLegHtmlParser&, Counts&)>
+void ScanEach(const Pages& pages, Counts& c) {
   for (const std::string& page : pages) {
     TLegHtmlParser scanner;
-    AttachAll(scanner, c);
-    scanner.LoadBytes(page);
-    scanner.Parse();
-  }
-}
-
-void BytesText(const Pages& pages, Counts& c) {
-  for (const std::string& page : pages) {
-    TLegHtmlParser scanner;
-    AttachText(scanner, c);
-    scanner.LoadBytes(page);
-    scanner.Parse();
-  }
-}
-
-void LinesAll(const Pages& pages, Counts& c) {
-  for (const std::string& page : pages) {
-    TLegHtmlParser scanner;
-    AttachAll(scanner, c);
-    scanner.LoadContent(page);
-    scanner.Parse();
-  }
-}
-
-void LinesText(const Pages& pages, Counts& c) {
-  for (const std::string& page : pages) {
-    TLegHtmlParser scanner;
-    AttachText(scanner, c);
-    scanner.LoadContent(page);
+    kAttach(scanner, c);
+    if (kBytes) scanner.LoadBytes(page);
+    else scanner.LoadContent(page);
     scanner.Parse();
   }
 }
@@ -176,10 +152,10 @@ int main(int argc, char** argv) {
   int rounds = 7;
   std::string once;
   std::vector<Side> sides = {
-      {"bytes-all", "scanner, bytes, all events", BytesAll, {}, {}},
-      {"bytes-text", "scanner, bytes, text only", BytesText, {}, {}},
-      {"lines-all", "scanner, lines, all events", LinesAll, {}, {}},
-      {"lines-text", "scanner, lines, text only", LinesText, {}, {}},
+      {"bytes-all", "scanner, bytes, all events", ScanEach<true, AttachAll>, {}, {}},
+      {"bytes-text", "scanner, bytes, text only", ScanEach<true, AttachText>, {}, {}},
+      {"lines-all", "scanner, lines, all events", ScanEach<false, AttachAll>, {}, {}},
+      {"lines-text", "scanner, lines, text only", ScanEach<false, AttachText>, {}, {}},
 #ifdef REMONT_WITH_LEXBOR
       {"lexbor", "lexbor tokenizer", LexborPass, {}, {}},
 #endif
