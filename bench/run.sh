@@ -15,6 +15,10 @@ BENCHES=(archive_bench)
 if cmake --build "$BUILD" --target help 2>/dev/null | grep -q pages_bench; then
   BENCHES+=(pages_bench)
 fi
+# The print benchmark pages the demo manual's longest page (Qt build too).
+if cmake --build "$BUILD" --target help 2>/dev/null | grep -q print_bench; then
+  BENCHES+=(print_bench)
+fi
 
 cmake --build "$BUILD" -j2 --target remont-tool "${BENCHES[@]}"
 

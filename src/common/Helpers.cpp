@@ -164,10 +164,10 @@ std::string JoinPath(const std::string& name, const std::string& base_in) {
     for (int i = 0; i < steps; ++i) {
       const auto p = dir.rfind('/');
       if (p == std::string::npos) dir.clear();
-      else if (p == 0) dir = "/";
+      else if (p == 0) dir.assign(1, '/');
       else dir.erase(p);
     }
-    if (rooted && dir.empty()) dir = "/";
+    if (rooted && dir.empty()) dir.assign(1, '/');
     dir = AddBackslash(dir);
   }
   return dir + relative;

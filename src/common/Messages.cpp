@@ -8,6 +8,15 @@ std::string FileNotFound(const std::string& name) { return Ru("Не найден
 std::string BadSignature() { return Ru("Неверная сигнатура архива"); }
 std::string PageNotFound(const std::string& name) { return Ru("Не найден файл: ") + name; }
 std::string MainCaption() { return Ru("Ремонт"); }
+std::string PrinterNotFound() { return Ru("Принтер не найден."); }
+std::string StatusCaption() { return Ru("Статус"); }
+std::string PageNumber(int n) { return Ru("Номер страницы ") + std::to_string(n); }
+std::string Formatting() { return Ru("Форматирование"); }
+std::string CancelCaption() { return Ru("Отмена"); }
+std::string GoToPageCaption() { return Ru("Перейти на страницу"); }
+std::string PrintFailed(const std::string& printer) {
+  return Ru("Не удалось напечатать на принтере «") + printer + Ru("»: принтер не принял задание или файл не записан.");
+}
 std::string EnterText() { return Ru("Введите текст"); }
 std::string TextNotFound() { return Ru("Текст не найден"); }
 std::string FindCaption() { return Ru("Искать"); }

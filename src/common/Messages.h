@@ -16,6 +16,16 @@ std::string PageNotFound(const std::string& name);  // "Не найден фай
 // Window captions.
 std::string MainCaption();  // "Ремонт"
 
+// Printing.
+std::string PrinterNotFound();  // "Принтер не найден."
+std::string StatusCaption();    // "Статус"
+std::string PageNumber(int n);  // "Номер страницы " + n
+std::string Formatting();       // "Форматирование"
+std::string CancelCaption();    // "Отмена"
+std::string GoToPageCaption();  // "Перейти на страницу"
+// A print that could not start or whose file could not be written.
+std::string PrintFailed(const std::string& printer);
+
 // Search and thesaurus.
 std::string EnterText();     // "Введите текст"
 std::string TextNotFound();  // "Текст не найден"

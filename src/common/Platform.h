@@ -11,6 +11,15 @@ namespace remont {
 
 enum class MessageKind { Plain, Error, Themed };
 
+// What the print dialog asks for: a page range among min..max pages, or all.
+struct RPrintRange {
+  int min_page = 1;
+  int max_page = 1;
+  int from = 1;
+  int to = 1;
+  bool all = true;
+};
+
 class Platform {
  public:
   virtual ~Platform() = default;
@@ -30,6 +39,9 @@ class Platform {
   virtual void RunProgram(const std::string& file, const std::string& arguments) = 0;
   // Name of the default printer; empty when none is installed.
   virtual std::string DefaultPrinter() = 0;
+  // The print dialog for the printer the viewer prints on, with its page-range
+  // choice; false when the user cancels.
+  virtual bool PrintDialog(RPrintRange& range) { (void)range; return false; }
 
   // Settings store: group is a "/" path (the description's reg_dat).
   virtual bool ReadSetting(const std::string& group, const std::string& name, std::string& value) = 0;

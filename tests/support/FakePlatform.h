@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <optional>
 #include <map>
 #include <string>
 #include <vector>
@@ -41,6 +42,12 @@ class FakePlatform : public Platform {
     runs.push_back(file + (arguments.empty() ? "" : " " + arguments));
   }
   std::string DefaultPrinter() override { return printer; }
+  bool PrintDialog(RPrintRange& range) override {
+    print_dialogs.push_back(range);
+    if (!print_answer) return false;
+    range = *print_answer;
+    return true;
+  }
   bool ReadSetting(const std::string& group, const std::string& name, std::string& value) override {
     auto it = settings.find(group + "|" + name);
     if (it == settings.end()) return false;
@@ -66,6 +73,8 @@ class FakePlatform : public Platform {
   std::vector<std::string> shell_opens, runs, wallpapers;
   std::vector<std::string> helps;  // file "#" topic
   std::string printer;
+  std::vector<RPrintRange> print_dialogs;   // what each print dialog was opened with
+  std::optional<RPrintRange> print_answer;  // the user's choice; none cancels
   std::map<std::string, std::string> settings;  // "group|name" -> value
   int sibling_closes = 0;
 

@@ -1,4 +1,4 @@
-#include "description/qt/Cursors.h"
+#include "common/qt/Cursors.h"
 
 #include <QPainter>
 #include <QPixmap>

@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QLocalSocket>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QSettings>
@@ -15,6 +17,7 @@
 
 #include "common/FileSystem.h"
 #include "common/qt/QtText.h"
+#include "common/qt/SystemPrinter.h"
 
 namespace remont {
 namespace {
@@ -106,6 +109,19 @@ void QtPlatform::WriteSetting(const std::string& group, const std::string& name,
 void QtPlatform::DeleteSetting(const std::string& group, const std::string& name) {
   settings_->remove(Key(group, name));
   settings_->sync();
+}
+
+bool QtPlatform::PrintDialog(RPrintRange& range) {
+  QPrinter& printer = SystemPrinter();
+  QPrintDialog dialog(&printer, QApplication::activeWindow());
+  dialog.setOptions(QAbstractPrintDialog::PrintPageRange);
+  dialog.setMinMax(range.min_page, range.max_page);
+  printer.setFromTo(range.from, range.to);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  range.all = dialog.printRange() != QAbstractPrintDialog::PageRange;
+  range.from = printer.fromPage();
+  range.to = printer.toPage();
+  return true;
 }
 
 QUrl HelpUrl(const std::string& file, const std::string& topic) {

@@ -30,6 +30,7 @@ class QtPlatform : public Platform {
   void DeleteSetting(const std::string& group, const std::string& name) override;
   void CloseSibling() override;
   void ShowHelp(const std::string& file, const std::string& topic) override;
+  bool PrintDialog(RPrintRange& range) override;
 
  private:
   std::unique_ptr<QSettings> settings_;

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "description/qt/Cursors.h"
+#include "common/qt/Cursors.h"
 #include "elements/AlignRules.h"
 #include "elements/qt/Element.h"
 #include "elements/qt/ElementSupport.h"

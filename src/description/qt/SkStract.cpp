@@ -14,7 +14,7 @@
 #include "common/Platform.h"
 #include "common/qt/QtText.h"
 #include "description/BuildPlan.h"
-#include "description/qt/Cursors.h"
+#include "common/qt/Cursors.h"
 #include "description/qt/ListItemHints.h"
 #include "description/qt/SharedKeys.h"
 #include "description/qt/Splash.h"

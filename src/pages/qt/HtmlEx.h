@@ -81,6 +81,9 @@ class THtmlEx : public QWidget {
   const std::string& ResourceBase() const { return resource_base_; }
 
   TPageBrowser* Viewer() const { return viewer_; }
+  // The print scale (1.25 prints at 80 %); it stays with the view.
+  double PrintScale() const { return print_scale_; }
+  void SetPrintScale(double scale) { print_scale_ = scale; }
   QScrollBar* HorzBar() const { return hbar_; }
   QScrollBar* VertBar() const { return vbar_; }
 
@@ -98,6 +101,7 @@ class THtmlEx : public QWidget {
   void RestorePosition(int vpos, int hpos);
   void LayoutChildren();
 
+  double print_scale_ = 1.0;
   bool horz_allowed_ = true;
   bool vert_allowed_ = true;
   QScrollBar* vbar_ = nullptr;

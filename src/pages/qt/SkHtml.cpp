@@ -12,6 +12,7 @@
 #include "elements/qt/ElementClass.h"
 #include "elements/qt/SkForm.h"
 #include "elements/qt/SkLabel.h"
+#include "pages/qt/PrintPreview.h"
 #include "elements/qt/SkTree.h"
 #include "pages/PageRules.h"
 
@@ -264,6 +265,8 @@ RElementClass MakeHtmlClass() {
       Command<H>("html_go_top", [](H& h, const RCommandCall&) { h.HtmlGoTop(); }),
       Command<H>("html_copy", [](H& h, const RCommandCall&) { h.HtmlCopy(); }),
       Command<H>("html_sel_all", [](H& h, const RCommandCall&) { h.HtmlSelAll(); }),
+      Command<H>("html_print", [](H& h, const RCommandCall&) { PrintWithDialog(h); }),
+      Command<H>("html_preview", [](H& h, const RCommandCall&) { ShowPrintPreview(h.window(), &h); }),
   };
   return c;
 }

@@ -71,11 +71,6 @@ void TfrmSearch::FormCreate() {
   }
 }
 
-TfrmPreviewForm::TfrmPreviewForm(QWidget* owner) : TSkForm(owner) {
-  setObjectName("frmPreviewForm");
-  setWindowTitle(ToQ(Ru("Предварительный просмотр")));
-}
-
 TfrmTesaurus::TfrmTesaurus(QWidget* owner) : TSkForm(owner) {
   setObjectName("frmTesaurus");
   setWindowTitle(ToQ(Ru("Тезаурус")));

@@ -34,13 +34,6 @@ class TfrmSearch : public TSkForm {
   TfrmMain* controller_ = nullptr;
 };
 
-class TfrmPreviewForm : public TSkForm {
-  Q_OBJECT
-
- public:
-  explicit TfrmPreviewForm(QWidget* owner = nullptr);
-};
-
 class TfrmTesaurus : public TSkForm {
   Q_OBJECT
 

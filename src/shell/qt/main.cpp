@@ -44,7 +44,6 @@ int main(int argc, char** argv) {
   {
     remont::TfrmMain main_window;
     remont::TfrmSearch search(&main_window);
-    remont::TfrmPreviewForm preview(&main_window);
     main_window.SetSearchWindow(&search);
     try {
       main_window.FormCreate();
