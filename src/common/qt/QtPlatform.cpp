@@ -13,6 +13,7 @@
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QUrl>
 
 #include "common/FileSystem.h"
@@ -132,6 +133,13 @@ QUrl HelpUrl(const std::string& file, const std::string& topic) {
 
 void QtPlatform::ShowHelp(const std::string& file, const std::string& topic) {
   QDesktopServices::openUrl(HelpUrl(file, topic));
+}
+
+void QtPlatform::SetWallpaper(const std::string& file) {
+  const QString gsettings = QStandardPaths::findExecutable("gsettings");
+  if (gsettings.isEmpty()) return;
+  const QString uri = QUrl::fromLocalFile(QFileInfo(DiskPath(file)).absoluteFilePath()).toString();
+  QProcess::startDetached(gsettings, {"set", "org.gnome.desktop.background", "picture-uri", uri});
 }
 
 void QtPlatform::CloseSibling() {

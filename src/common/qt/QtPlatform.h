@@ -28,6 +28,9 @@ class QtPlatform : public Platform {
   bool ReadSetting(const std::string& group, const std::string& name, std::string& value) override;
   void WriteSetting(const std::string& group, const std::string& name, const std::string& value) override;
   void DeleteSetting(const std::string& group, const std::string& name) override;
+  // Applied through gsettings (GNOME's desktop background) when that program
+  // exists; otherwise the settings store alone keeps the wallpaper.
+  void SetWallpaper(const std::string& file) override;
   void CloseSibling() override;
   void ShowHelp(const std::string& file, const std::string& topic) override;
   bool PrintDialog(RPrintRange& range) override;

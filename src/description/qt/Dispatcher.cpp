@@ -5,6 +5,7 @@
 // knows goes, with the rest of the string, to the owner's handler.
 #include <QCoreApplication>
 #include <QPointer>
+#include <QTimer>
 #include <cassert>
 #include <map>
 
@@ -18,12 +19,47 @@
 #include "elements/qt/ElementSupport.h"
 #include "elements/qt/FrmForm.h"
 #include "elements/qt/SkForm.h"
+#include "pages/qt/SkImage.h"
 
 namespace remont {
 namespace {
 
 // Commands that click buttons can call each other; deeper than this is a loop.
 constexpr int kMaxDispatchDepth = 32;
+
+// Maximising and restoring are asked of the window system, which resizes the
+// window afterwards: the pictures take their fitting back once the window has
+// its new size and its page is laid out, or after a second when no resize comes.
+class TFitsAfterResize : public QObject {
+ public:
+  static constexpr char kName[] = "fitsAfterResize";
+  TFitsAfterResize(TSkStract* engine, QWidget* window) : QObject(engine), engine_(engine), window_(window) {
+    setObjectName(kName);
+    window_->installEventFilter(this);
+    QTimer::singleShot(1000, this, [this] { Finish(); });
+  }
+  ~TFitsAfterResize() override {
+    if (window_) window_->removeEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == window_ && event->type() == QEvent::Resize) QTimer::singleShot(0, this, [this] { Finish(); });
+    return false;
+  }
+
+ private:
+  void Finish() {
+    if (done_) return;
+    done_ = true;
+    engine_->RestoreImageFits();
+    deleteLater();
+  }
+
+  TSkStract* engine_;
+  QPointer<QWidget> window_;
+  bool done_ = false;
+};
 
 }  // namespace
 
@@ -144,7 +180,19 @@ void TSkStract::ElementKeyDown(QObject* sender, int key, Qt::KeyboardModifiers) 
 
 // ---------------------------------------------------------- engine commands
 
+void TSkStract::SaveImageFits() {
+  for (QObject* o : Elements("image"))
+    if (auto* image = dynamic_cast<TSkImage*>(o)) image->SaveFitState();
+}
+
+void TSkStract::RestoreImageFits() {
+  for (QObject* o : Elements("image"))
+    if (auto* image = dynamic_cast<TSkImage*>(o)) image->RestoreFitState();
+}
+
 bool TSkStract::CmdFormClose(const RCommandCall& call) {
+  // The fitting is put aside and not taken back: the window goes.
+  SaveImageFits();
   if (!call.P1.empty()) {
     window_->done(StrToInt(call.P1));
     return true;
@@ -162,6 +210,12 @@ bool TSkStract::CmdFormMini(const RCommandCall&) {
 }
 
 bool TSkStract::CmdFormMaxi(const RCommandCall&) {
+  // The pictures keep their size while the window changes, then fit the new
+  // one. A change still under way keeps the fitting it put aside.
+  if (!findChild<QObject*>(TFitsAfterResize::kName, Qt::FindDirectChildrenOnly)) {
+    SaveImageFits();
+    new TFitsAfterResize(this, window_);
+  }
   if (window_->isMaximized()) window_->showNormal();
   else window_->showMaximized();
   window_->update();

@@ -137,6 +137,10 @@ class TSkStract : public QObject, public TElementHost {
   const std::string& HelpTopic() const { return help_topic_; }
   const std::string& RegistryPath() const { return reg_dat_; }
   bool SavePosition() const { return save_position_; }
+  // Every image element, in list order, puts its fitting aside (before the
+  // window is maximised or closed) or takes it back (after maximising).
+  void SaveImageFits();
+  void RestoreImageFits();
   // The type an element was made as ("" for anything else).
   static std::string ElementType(const QObject* element);
   // Menus, favourites, history and saved state.
