@@ -15,6 +15,7 @@
 #include "pages/qt/PrintPreview.h"
 #include "elements/qt/SkTree.h"
 #include "pages/PageRules.h"
+#include "pages/qt/FrmViewPic.h"
 
 namespace remont {
 
@@ -218,6 +219,10 @@ RElementClass MakeHtmlClass() {
   c.Make = [](QWidget* parent, const std::string&, TElementHost& host) {
     auto* html = new TSkHtml(parent);
     html->OnCommand = [&host](const RHelpAction& r) { host.DispatchFromEvent(r); };
+    // Picture links open the enlarged-picture window over the page's window.
+    html->OnEnlargePicture = [html](const std::string& page, const std::string& picture) {
+      ShowEnlargedPicture(page, picture, html->window());
+    };
     return html;
   };
   c.Keys = {

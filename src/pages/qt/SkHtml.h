@@ -31,8 +31,8 @@ class TSkHtml : public THtmlEx, public TElement, public THtmlLinks {
   // Where the command strings of links go (the engine's dispatcher).
   std::function<void(const RHelpAction&)> OnCommand;
   // The enlarged-picture window, called with the current file and the link
-  // target unchanged. Until it is connected a picture link shows the picture
-  // in this view (ShowPicture).
+  // target unchanged; the html elements an engine makes open TfrmViewPic.
+  // Unset, a picture link shows the picture in this view (ShowPicture).
   std::function<void(const std::string& page, const std::string& picture)> OnEnlargePicture;
   // Key move: a press on the page moves the window instead of starting a drag.
   std::function<void(Qt::MouseButton)> OnMoveWindow;
