@@ -1,5 +1,7 @@
 #include "shell/SingleInstance.h"
 
+#include "common/SiblingLink.h"
+
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -14,15 +16,8 @@ SingleInstance::SingleInstance() = default;
 SingleInstance::~SingleInstance() { Release(); }
 
 std::string SingleInstance::LockPath() {
-  const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-  std::string dir;
-  if (runtime && *runtime) {
-    dir = runtime;
-  } else {
-    dir = "/tmp/remont-" + std::to_string(getuid());
-    mkdir(dir.c_str(), 0700);
-  }
-  return dir + "/ЖУМ.lock";
+  const std::string dir = RuntimeDir();
+  return dir.empty() ? std::string() : dir + "/ЖУМ.lock";
 }
 
 bool SingleInstance::Acquire() {

@@ -15,8 +15,11 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QUrl>
+#include <cstdio>
 
+#include "common/Cp1251.h"
 #include "common/FileSystem.h"
+#include "common/SiblingLink.h"
 #include "common/qt/QtText.h"
 #include "common/qt/SystemPrinter.h"
 
@@ -46,6 +49,14 @@ QString DiskPath(const std::string& file) {
 
 }  // namespace
 
+// Errors also go to the standard error stream, for whoever started the
+// viewer (a script, a test, a terminal) and cannot see the box.
+static void LogError(const std::string& text) {
+  const std::string line = "remont: " + Cp1251ToUtf8(text) + "\n";
+  std::fwrite(line.data(), 1, line.size(), stderr);
+  std::fflush(stderr);
+}
+
 QtPlatform::QtPlatform(const QString& settings_file)
     : settings_(settings_file.isEmpty()
                     ? std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, "Remont", "Remont")
@@ -53,9 +64,9 @@ QtPlatform::QtPlatform(const QString& settings_file)
 
 QtPlatform::~QtPlatform() = default;
 
-QString SiblingSocketName() { return QString("remont-sibling-%1").arg(getuid()); }
 
 void QtPlatform::ShowMessage(const std::string& text, MessageKind kind) {
+  if (kind == MessageKind::Error) LogError(text);
   QMessageBox box(kind == MessageKind::Error ? QMessageBox::Critical : QMessageBox::NoIcon,
                   BoxTitle(), ToQ(text), QMessageBox::Ok,
                   QApplication::activeWindow());
@@ -64,6 +75,7 @@ void QtPlatform::ShowMessage(const std::string& text, MessageKind kind) {
 }
 
 void QtPlatform::ShowErrorBox(const std::string& text) {
+  LogError(text);
   QMessageBox::critical(QApplication::activeWindow(), BoxTitle(), ToQ(text));
 }
 
@@ -143,10 +155,12 @@ void QtPlatform::SetWallpaper(const std::string& file) {
 }
 
 void QtPlatform::CloseSibling() {
+  const std::string path = SiblingSocketPath();
+  if (path.empty()) return;
   QLocalSocket socket;
-  socket.connectToServer(SiblingSocketName());
+  socket.connectToServer(QString::fromStdString(path));
   if (!socket.waitForConnected(200)) return;  // no sibling runs
-  socket.write("close\n");
+  socket.write(kSiblingClose.data(), static_cast<qint64>(kSiblingClose.size()));
   socket.waitForBytesWritten(200);
   socket.disconnectFromServer();
 }

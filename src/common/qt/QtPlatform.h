@@ -39,8 +39,6 @@ class QtPlatform : public Platform {
   std::unique_ptr<QSettings> settings_;
 };
 
-// The local socket name a sibling diagram program listens on.
-QString SiblingSocketName();
 // The address a help file is opened at: the file on disk, the topic as its fragment.
 QUrl HelpUrl(const std::string& file, const std::string& topic);
 

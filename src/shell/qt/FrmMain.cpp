@@ -10,6 +10,7 @@
 #include "common/Helpers.h"
 #include "common/Messages.h"
 #include "common/Platform.h"
+#include "common/SiblingLink.h"
 #include "common/qt/QtText.h"
 #include "common/Command.h"
 #include "description/qt/SkStract.h"
@@ -17,8 +18,11 @@
 #include "elements/qt/SkEditBox.h"
 #include "elements/qt/SkLabel.h"
 #include "elements/qt/SkListBox.h"
+#include "pages/PageRules.h"
+#include "pages/qt/PrintPreview.h"
 #include "pages/qt/SkHtml.h"
 #include "shell/qt/OwnerCommands.h"
+#include "shell/qt/SiblingServer.h"
 
 namespace remont {
 namespace {
@@ -118,6 +122,42 @@ void TfrmMain::FormCreate() {
   show_engine_->OnHelpAction = [this](const RHelpAction& r) { ShowHelpAction(r); };
   main_engine_->ShowPage();
   results_ = std::make_unique<std::vector<std::string>>();
+  // The sibling program's requests, from now on (also inside modal windows).
+  sibling_ = std::make_unique<TSiblingServer>();
+  sibling_->SetHandler([this](const RSiblingRequest& r, TSiblingConnection& c) { SiblingRequest(r, c); });
+  sibling_->Listen(ViewerSocketPath());
+}
+
+void TfrmMain::SiblingRequest(const RSiblingRequest& request, TSiblingConnection& connection) {
+  if (request.Kind == 0) {
+    if (!show_engine_) return;
+    show_engine_->ShowPage();
+    TSkHtml* html = show_engine_->GetHtml("html_see");
+    if (!html) return;
+    try {
+      html->LoadPage(request.Path);
+    } catch (const PageLoadError& e) {
+      // No reply: the sender stops waiting at once, the error box says why.
+      connection.Close();
+      CurrentPlatform().ShowErrorBox(e.what());
+      return;
+    }
+    html->SyncTree(request.Path);
+    connection.Send(SiblingPageReply());
+  } else if (request.Kind == 1) {
+    connection.Send(kSiblingHide);
+    PrintImageFile(request.Path);
+    connection.Send(kSiblingShow);
+  }
+}
+
+void TfrmMain::PrintImageFile(const std::string& path) {
+  auto html = std::make_unique<TSkHtml>(this);
+  html->hide();
+  // The folder as the base and the file name as the picture: the path names
+  // the picture from the archive's root (or is absolute).
+  html->ShowPicture(ExtractFilePath(path), ExtractFileName(path));
+  ShowPrintPreview(this, html.get());
 }
 
 void TfrmMain::MainHelpAction(const RHelpAction& request) {

@@ -14,6 +14,9 @@ namespace remont {
 
 class TSkStract;
 class TfrmMain;
+class TSiblingServer;
+class TSiblingConnection;
+struct RSiblingRequest;
 
 // The search window: built at start from struct_search.txt; its commands and
 // the search itself belong to the main window controller.
@@ -87,6 +90,14 @@ class TfrmMain : public TSkForm {
   void OpenAbout();
   void OpenThesaurus();
 
+  // A request of the sibling diagram program: kind 0 shows the page on the
+  // show page and answers 1690, kind 1 prints the picture through the print
+  // preview between the notices "HIDE" and "SHOW", any other kind does nothing.
+  void SiblingRequest(const RSiblingRequest& request, TSiblingConnection& connection);
+  // The print preview of a page holding only the picture at path.
+  void PrintImageFile(const std::string& path);
+  TSiblingServer* SiblingServer() const { return sibling_.get(); }
+
   TSkStract* MainEngine() const { return main_engine_.get(); }
   TSkStract* ShowEngine() const { return show_engine_.get(); }
   std::vector<std::string>* Results() const { return results_.get(); }
@@ -121,6 +132,7 @@ class TfrmMain : public TSkForm {
   bool saved_but_tree_open_ = false;
   bool saved_but_tree_hide_ = false;
   bool archive_closed_ = false;
+  std::unique_ptr<TSiblingServer> sibling_;
 };
 
 }  // namespace remont
