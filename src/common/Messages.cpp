@@ -17,6 +17,10 @@ std::string GoToPageCaption() { return Ru("Перейти на страницу"
 std::string PrintFailed(const std::string& printer) {
   return Ru("Не удалось напечатать на принтере «") + printer + Ru("»: принтер не принял задание или файл не записан.");
 }
+std::string PictureUnreadable(const std::string& name) { return Ru("Не удаётся прочитать рисунок ") + name; }
+std::string PictureNotWritten(const std::string& file, const std::string& reason) {
+  return Ru("Не удаётся записать файл ") + file + ": " + reason;
+}
 std::string EnterText() { return Ru("Введите текст"); }
 std::string TextNotFound() { return Ru("Текст не найден"); }
 std::string FindCaption() { return Ru("Искать"); }

@@ -26,6 +26,11 @@ std::string GoToPageCaption();  // "Перейти на страницу"
 // A print that could not start or whose file could not be written.
 std::string PrintFailed(const std::string& printer);
 
+// Pictures.
+std::string PictureUnreadable(const std::string& name);  // "Не удаётся прочитать рисунок " + name
+// "Не удаётся записать файл " + file + ": " + reason
+std::string PictureNotWritten(const std::string& file, const std::string& reason);
+
 // Search and thesaurus.
 std::string EnterText();     // "Введите текст"
 std::string TextNotFound();  // "Текст не найден"

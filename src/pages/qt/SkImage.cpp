@@ -17,21 +17,13 @@
 #include "common/Platform.h"
 #include "common/qt/QtText.h"
 #include "elements/qt/ElementClass.h"
+#include "common/Messages.h"
 #include "elements/qt/ElementSupport.h"
 #include "elements/qt/SkForm.h"
 #include "pages/qt/PrintPreview.h"
 #include "pages/qt/SkHtml.h"
 
 namespace remont {
-
-namespace msg {
-std::string PictureUnreadable(const std::string& name) {
-  return Utf8ToCp1251("Не удаётся прочитать рисунок ") + name;
-}
-std::string PictureNotWritten(const std::string& file, const std::string& reason) {
-  return Utf8ToCp1251("Не удаётся записать файл ") + file + ": " + reason;
-}
-}  // namespace msg
 
 namespace {
 

@@ -22,12 +22,6 @@ class QMenu;
 
 namespace remont {
 
-namespace msg {
-// "Не удаётся прочитать рисунок " + name
-std::string PictureUnreadable(const std::string& name);
-// "Не удаётся записать файл " + file + ": " + reason
-std::string PictureNotWritten(const std::string& file, const std::string& reason);
-}  // namespace msg
 
 // A picture read through the archive reader: a ".bmp" name as a bitmap, any
 // other decoded by its content (JPEG, PNG, GIF). A name neither the archive
