@@ -10,6 +10,27 @@ TSkTrackBar::TSkTrackBar(QWidget* parent) : QSlider(Qt::Horizontal, parent) {
   SetThemeObject(this, "default");
 }
 
+void TSkTrackBar::mousePressEvent(QMouseEvent* event) {
+  pressed_ = true;
+  if (OnMouseDown) OnMouseDown();
+  QSlider::mousePressEvent(event);
+}
+
+void TSkTrackBar::mouseReleaseEvent(QMouseEvent* event) {
+  QSlider::mouseReleaseEvent(event);
+  if (!pressed_) return;
+  pressed_ = false;
+  if (OnMouseUp) OnMouseUp();
+}
+
+void TSkTrackBar::keyPressEvent(QKeyEvent* event) {
+  const int before = value();
+  QSlider::keyPressEvent(event);
+  if (value() == before) return;
+  if (OnMouseDown) OnMouseDown();
+  if (OnMouseUp) OnMouseUp();
+}
+
 namespace {
 
 RElementClass MakeTrackBarClass() {
