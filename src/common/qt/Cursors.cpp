@@ -42,6 +42,12 @@ void RegisterCursors() {
   c[144] = QCursor(Qt::ClosedHandCursor);
 }
 
+QCursor ProgramCursor(int number) {
+  if (ProgramCursors().empty()) RegisterCursors();
+  const auto it = ProgramCursors().find(number);
+  return it != ProgramCursors().end() ? it->second : QCursor(Qt::ArrowCursor);
+}
+
 QCursor CursorFor(const std::string& text, bool& ok) {
   struct Named {
     const char* name;

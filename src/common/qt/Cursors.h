@@ -9,6 +9,10 @@
 namespace remont {
 
 void RegisterCursors();
+// The program's own cursor of that number (registered first when it is not
+// yet), an arrow for any other number.
+constexpr int kZoomInCursor = 141;  // "ZOOM_IN"
+QCursor ProgramCursor(int number);
 // A cursor name (any letter case) or number; ok is false for a text that is neither.
 QCursor CursorFor(const std::string& text, bool& ok);
 

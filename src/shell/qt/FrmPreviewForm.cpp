@@ -37,11 +37,6 @@ namespace {
 constexpr int kZoomCursor = 140;
 constexpr int kHandCursor = 143;
 
-QCursor ProgramCursor(int number) {
-  bool ok = false;
-  return CursorFor(std::to_string(number), ok);
-}
-
 // The preview opens from any page view once a printer is found.
 const bool kOpenerInstalled = (SetPrintPreviewOpener(OpenPrintPreview), true);
 
